@@ -24,7 +24,6 @@ public:
         }
     }
     Interface* operator->() const { return pointer_; }
-    Interface** Out() { return &pointer_; }
     void** OutVoid() { return reinterpret_cast<void**>(&pointer_); }
 
 private:

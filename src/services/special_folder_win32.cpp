@@ -13,36 +13,25 @@ namespace {
 // MAX_PATH buffer; a length that does not fit it means the buffer was left
 // unfilled, so it counts as failure.
 Text AskWindows(std::int32_t folder) {
+    // The shell's folders 1 to 8, by number.
+    static constexpr int kShellFolders[] = {CSIDL_PERSONAL, CSIDL_FAVORITES, CSIDL_DESKTOPDIRECTORY,
+                                            CSIDL_FONTS,    CSIDL_STARTMENU, CSIDL_PROGRAMS,
+                                            CSIDL_STARTUP,  CSIDL_APPDATA};
     char path[MAX_PATH] = {};
     UINT length = 0;
-    switch (folder) {
-        case 1:
-        case 2:
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-        case 8: {
-            static constexpr int kShellFolders[] = {
-                CSIDL_PERSONAL,  CSIDL_FAVORITES, CSIDL_DESKTOPDIRECTORY, CSIDL_FONTS,
-                CSIDL_STARTMENU, CSIDL_PROGRAMS,  CSIDL_STARTUP,          CSIDL_APPDATA};
-            if (!SHGetSpecialFolderPathA(nullptr, path, kShellFolders[folder - 1], FALSE)) {
-                return {};
-            }
-            return Text(path, strnlen(path, MAX_PATH));
-        }
-        case 9:
-            length = GetWindowsDirectoryA(path, MAX_PATH);
-            break;
-        case 10:
-            length = GetSystemDirectoryA(path, MAX_PATH);
-            break;
-        case 11:
-            length = GetTempPathA(MAX_PATH, path);
-            break;
-        default:
+    if (folder >= 1 && folder <= 8) {
+        if (!SHGetSpecialFolderPathA(nullptr, path, kShellFolders[folder - 1], FALSE)) {
             return {};
+        }
+        length = static_cast<UINT>(strnlen(path, MAX_PATH));
+    } else if (folder == 9) {
+        length = GetWindowsDirectoryA(path, MAX_PATH);
+    } else if (folder == 10) {
+        length = GetSystemDirectoryA(path, MAX_PATH);
+    } else if (folder == 11) {
+        length = GetTempPathA(MAX_PATH, path);
+    } else {
+        return {};
     }
     if (length == 0 || length >= MAX_PATH) {
         return {};

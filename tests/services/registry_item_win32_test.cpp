@@ -14,12 +14,12 @@ namespace {
 // it holds when the test ends.
 class TestKey {
 public:
-    TestKey(HKEY root, std::string path, REGSAM view = 0) : root_(root), path_(std::move(path)) {
+    TestKey(HKEY root, std::string path, REGSAM view = 0)
+        : root_(root), path_(std::move(path)), view_(view) {
         EXPECT_EQ(RegCreateKeyExA(root_, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
                                   nullptr, &key_, nullptr),
                   ERROR_SUCCESS)
             << path_;
-        view_ = view;
     }
     TestKey(const TestKey&) = delete;
     TestKey& operator=(const TestKey&) = delete;

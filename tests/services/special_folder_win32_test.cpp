@@ -66,6 +66,52 @@ TEST(SpecialFolderPath, OtherNumbersAreNone) {
     }
 }
 
+// Points the user's favourites folder somewhere else for one test, as a user
+// who moves the folder does; the old setting comes back afterwards.
+class FavoritesOverride {
+public:
+    explicit FavoritesOverride(const std::string& folder) {
+        EXPECT_EQ(
+            RegOpenKeyExA(HKEY_CURRENT_USER, kUserShellFolders, 0, KEY_READ | KEY_SET_VALUE, &key_),
+            ERROR_SUCCESS);
+        char old[MAX_PATH] = {};
+        DWORD size = sizeof(old);
+        if (RegQueryValueExA(key_, "Favorites", nullptr, &type_, reinterpret_cast<BYTE*>(old),
+                             &size) == ERROR_SUCCESS) {
+            old_ = std::string(old, size);
+        }
+        RegSetValueExA(key_, "Favorites", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>(folder.size() + 1));
+    }
+    FavoritesOverride(const FavoritesOverride&) = delete;
+    FavoritesOverride& operator=(const FavoritesOverride&) = delete;
+    ~FavoritesOverride() {
+        if (old_) {
+            RegSetValueExA(key_, "Favorites", 0, type_, reinterpret_cast<const BYTE*>(old_->data()),
+                           static_cast<DWORD>(old_->size()));
+        } else {
+            RegDeleteValueA(key_, "Favorites");
+        }
+        RegCloseKey(key_);
+    }
+
+private:
+    static constexpr const char* kUserShellFolders =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    HKEY key_ = nullptr;
+    DWORD type_ = REG_SZ;
+    std::optional<std::string> old_;
+};
+
+TEST(SpecialFolderPath, FolderNameEndingInSecondByteBackslashGetsSeparator) {
+    // "乗" ends in the byte 0x5C, which is no separator.
+    testing_support::ScratchFolder scratch;
+    const std::string folder = scratch / "收藏乗";
+    testing_support::MakeFolder(folder);
+    const FavoritesOverride favorites(folder);
+    EXPECT_EQ(SpecialFolderPath(2), folder + "\\");
+}
+
 struct TemporaryCase {
     const char* name;
     friend void PrintTo(const TemporaryCase& c, std::ostream* out) { *out << c.name; }
