@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "services/path_separator.h"
+
 namespace gamereg {
 
 namespace {
@@ -15,23 +17,22 @@ Text& FixedRunDirectory() {
 }  // namespace
 
 Text DirectoryOf(std::string_view path) {
-    std::size_t lastSeparator = std::string_view::npos;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (path[i] == '\\') {
-            lastSeparator = i;
-        } else if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) {
-            ++i;
-        }
-    }
-    return lastSeparator == std::string_view::npos ? Text() : Text(path.substr(0, lastSeparator));
+    const std::size_t last = LastSeparator(path);
+    return last == std::string_view::npos ? Text() : Text(path.substr(0, last));
 }
 
 void FixRunDirectory() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    // A path longer than the buffer arrives cut; the folder comes from the cut path.
-    FixedRunDirectory() = DirectoryOf(std::string_view(path, length));
-    SetCurrentDirectoryA(FixedRunDirectory().c_str());
+    // A path longer than the buffer arrives cut (and, depending on the
+    // Windows version, with or without its NUL); the folder comes from the
+    // cut path.
+    FixedRunDirectory() = DirectoryOf(std::string_view(path, strnlen(path, length)));
+    if (!FixedRunDirectory().empty()) {
+        // "C:" alone names the drive's current directory, not its root; with
+        // the "\" the current directory is the run directory itself.
+        SetCurrentDirectoryA(ConcatText({FixedRunDirectory(), "\\"}).c_str());
+    }
 }
 
 Text RunDirectory() { return FixedRunDirectory(); }
