@@ -39,6 +39,14 @@ PlatformFile& PlatformFile::operator=(PlatformFile&& other) noexcept {
 
 Win32Error PlatformFile::Open(const Text& path, FileAccess access) {
     Close();
+    // Windows refuses writing to a read-only file to everyone; Wine run by
+    // root would open it, so the attribute is asked first.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (access == FileAccess::ReadWrite && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return ERROR_ACCESS_DENIED;
+    }
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const DWORD desired =
         access == FileAccess::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;

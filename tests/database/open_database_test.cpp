@@ -10,6 +10,7 @@
 #include "database_fixtures.h"
 #include "database_test_files.h"
 #include "database_test_support.h"
+#include "file_attributes.h"
 
 namespace gamereg {
 namespace {
@@ -182,16 +183,13 @@ TEST_F(OpenDatabaseNames, ReadOnlyDataFileIsRefused) {
     const Text folder = FreshFolder();
     const Text data = JoinPath(folder, "registry.edb");
     WriteTestDatabase(FixtureDefinition(kPassword), data);
-    using std::filesystem::perms;
-    std::filesystem::permissions(data,
-                                 perms::owner_write | perms::group_write | perms::others_write,
-                                 std::filesystem::perm_options::remove);
+    SetReadOnly(data, true);
     EXPECT_FALSE(OpenDatabase(data, kPassword));
     EXPECT_EQ(LastDatabaseError(), Code::kAccessDenied);
     // Looking at it needs no writing.
     InspectedDatabase inspected;
     EXPECT_EQ(inspected.Open(data, kPassword), 0);
-    std::filesystem::permissions(data, perms::owner_write, std::filesystem::perm_options::add);
+    SetReadOnly(data, false);
 }
 
 // The repairs of the open: on disk for the tool's open, in memory only for
