@@ -64,6 +64,13 @@ Win32Error SetLock(int fd, short type, std::uint64_t offset, std::uint64_t lengt
     return LastError();
 }
 
+bool ParentFolderExists(const Text& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const Text parent = slash == Text::npos ? Text(".") : path.substr(0, slash + 1);
+    struct stat status {};
+    return stat(parent.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 }  // namespace
 
 PlatformFile::~PlatformFile() { Close(); }
@@ -87,7 +94,11 @@ Win32Error PlatformFile::Open(const Text& path, FileAccess access) {
     Close();
     const int flags = access == FileAccess::ReadWrite ? O_RDWR : O_RDONLY;
     const int fd = open(path.c_str(), flags);
-    if (fd < 0) return LastError();
+    if (fd < 0) {
+        // Windows tells a missing folder from a missing file.
+        if (errno == ENOENT && !ParentFolderExists(path)) return Win32Errors::kPathNotFound;
+        return LastError();
+    }
     struct stat status {};
     if (fstat(fd, &status) != 0) {
         const Win32Error error = LastError();

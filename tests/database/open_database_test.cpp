@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <thread>
 
 #include "database/database_access.h"
 #include "database/database_error.h"
@@ -171,6 +172,11 @@ class OpenDatabaseNames : public DatabaseTest {};
 
 TEST_F(OpenDatabaseNames, EmptyNameIsFileNotFound) {
     EXPECT_FALSE(OpenDatabase("", ""));
+    EXPECT_EQ(LastDatabaseError(), Code::kFileNotFound);
+    // The code belongs to the thread that failed.
+    std::int32_t otherThread = 1;
+    std::thread([&] { otherThread = LastDatabaseError(); }).join();
+    EXPECT_EQ(otherThread, 0);
     EXPECT_EQ(LastDatabaseError(), Code::kFileNotFound);
 }
 
