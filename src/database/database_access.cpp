@@ -26,7 +26,8 @@ OpenDatabases& Databases() {
     return databases;
 }
 
-bool Fail(std::int32_t code) {
+// Keeps the open's code for LastDatabaseError; true for success.
+bool Finish(std::int32_t code) {
     lastError = code;
     return code == DatabaseError::kNone;
 }
@@ -36,16 +37,16 @@ bool Fail(std::int32_t code) {
 bool OpenDatabase(const Text& fileName, const Text& password) {
     lastError = DatabaseError::kNone;
     Text fullPath;
-    if (const std::int32_t code = ResolveDataFileName(fileName, fullPath)) return Fail(code);
+    if (const std::int32_t code = ResolveDataFileName(fileName, fullPath)) return Finish(code);
     OpenDatabases& databases = Databases();
     const bool alreadyOpen =
         std::any_of(databases.list.begin(), databases.list.end(),
                     [&](const auto& open) { return FieldNamesEqual(open->fullPath, fullPath); });
-    if (alreadyOpen) return Fail(DatabaseError::kAlreadyOpen);
+    if (alreadyOpen) return Finish(DatabaseError::kAlreadyOpen);
 
     auto database = std::make_unique<ToolDatabase>();
     if (const std::int32_t code = OpenToolDatabase(fullPath, password, OpenMode::Tool, *database)) {
-        return Fail(code);
+        return Finish(code);
     }
     databases.current = database.get();
     databases.list.push_back(std::move(database));
