@@ -1,8 +1,9 @@
 #include "database/database_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <optional>
+#include <string>
 
 #include "database/data_file.h"
 #include "database/database_paths.h"

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cassert>
 #include <limits>
-#include <optional>
 #include <utility>
 
 #include "database/database_error.h"
 #include "database/database_paths.h"
-#include "database/field_name.h"
 #include "database/little_endian.h"
 
 namespace gamereg {
