@@ -13,10 +13,13 @@
 namespace gamereg {
 
 struct FieldDefinition {
-    Text name;                // at most 16 bytes, code page 936
-    std::int32_t type = 0;    // 1 to 12, as in the data file's field table
-    std::int32_t width = 0;   // the text width for type 10; not used otherwise
+    Text name;               // at most 16 bytes, code page 936
+    std::int32_t type = 0;   // 1 to 12, as in the data file's field table
+    std::int32_t width = 0;  // the text width for type 10; not used otherwise
 };
+
+// The kind of value a field of a valid type holds.
+FieldKind KindOfField(const FieldDefinition& field);
 
 struct RecordDefinition {
     std::int32_t status = 0;  // negative marks the record deleted

@@ -1,0 +1,38 @@
+#include "database/database_inspection.h"
+
+#include <cassert>
+
+namespace gamereg {
+
+InspectedDatabase::InspectedDatabase() = default;
+InspectedDatabase::~InspectedDatabase() = default;
+InspectedDatabase::InspectedDatabase(InspectedDatabase&&) noexcept = default;
+InspectedDatabase& InspectedDatabase::operator=(InspectedDatabase&&) noexcept = default;
+
+std::int32_t InspectedDatabase::Open(const Text& fileName, const Text& password) {
+    Close();
+    Text fullPath;
+    if (const std::int32_t code = ResolveDataFileName(fileName, fullPath)) return code;
+    auto database = std::make_unique<ToolDatabase>();
+    if (const std::int32_t code =
+            OpenToolDatabase(fullPath, password, OpenMode::Inspection, *database)) {
+        return code;
+    }
+    database_ = std::move(database);
+    return 0;
+}
+
+void InspectedDatabase::Close() { database_.reset(); }
+
+std::int32_t InspectedDatabase::ReadValue(std::int32_t record, std::size_t field,
+                                          FieldValue& value) {
+    assert(IsOpen() && field < database_->fields.size());
+    return ReadFieldValue(*database_, database_->fields[field], record, value);
+}
+
+std::int32_t InspectedDatabase::ReadStatus(std::int32_t record, std::int32_t& status) {
+    assert(IsOpen());
+    return ReadRecordStatus(*database_, record, status);
+}
+
+}  // namespace gamereg
