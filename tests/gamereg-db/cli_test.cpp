@@ -101,6 +101,21 @@ TEST_F(GameregDbTest, DemoRoundTrip) {
         << preview.out;
 }
 
+// The demo manifest makes, byte for byte, the database a separate
+// implementation made from the same values.
+TEST_F(GameregDbTest, DemoEqualsReferenceDatabase) {
+    CreateDemo();
+    EXPECT_EQ(ReadFile(folder / "demo" / "registry.edb"), ReadFile("data/reference/registry.edb"));
+    EXPECT_EQ(ReadFile(folder / "demo" / "registry.EDT"), ReadFile("data/reference/registry.EDT"));
+    const std::u8string reference = u8"data/reference/registry.edb";
+    EXPECT_EQ(Gameregdb({u8"get", reference, u8"注册表工具名称", u8"--text"}).out,
+              Utf8(u8"演示游戏注册表工具\n"));
+    EXPECT_EQ(Gameregdb({u8"get", reference, u8"注册表存在检测"}).out,
+              "SOFTWARE\\Demo Studio\\Demo\\InstallPath");
+    EXPECT_EQ(Gameregdb({u8"get", reference, u8"注册表代码"}).out,
+              ReadFile("data/demo/import.reg"));
+}
+
 TEST_F(GameregDbTest, GetWritesToFile) {
     const std::u8string db = CreateDemo();
     const CliRun get = Gameregdb({u8"get", db, u8"注册表代码", u8"-o", Path("script.reg")});
