@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 
 #include "database/md5.h"
 
@@ -12,10 +13,21 @@ std::span<const std::uint8_t> BytesOf(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-// Enough for the pages of a few nearby reads; beyond it the cache starts over.
-constexpr std::size_t kCachedStreams = 64;
-
 constexpr std::uint64_t kSkippedStreamBytes = 36;
+
+// bytes[k] ^= stream[k], eight bytes at a time.
+void XorInto(std::span<std::uint8_t> bytes, const std::uint8_t* stream) {
+    std::size_t k = 0;
+    for (; k + 8 <= bytes.size(); k += 8) {
+        std::uint64_t data = 0;
+        std::uint64_t key = 0;
+        std::memcpy(&data, bytes.data() + k, 8);
+        std::memcpy(&key, stream + k, 8);
+        data ^= key;
+        std::memcpy(bytes.data() + k, &data, 8);
+    }
+    for (; k < bytes.size(); ++k) bytes[k] ^= stream[k];
+}
 
 }  // namespace
 
@@ -32,22 +44,33 @@ Text CheckString(std::string_view password) {
 }
 
 PageCipher::PageCipher(std::string_view password)
-    : check_(CheckString(password)), keyed_(BytesOf(password)), wordStream_(keyed_) {}
+    : check_(CheckString(password)), checkpoints_{Rc4(BytesOf(password))} {}
 
-std::uint32_t PageCipher::PageWord(std::uint32_t page) {
-    while (words_.size() <= page) {
-        std::uint32_t word = 0;
-        for (int k = 0; k < 4; ++k) word |= std::uint32_t{wordStream_.Next()} << (8 * k);
-        words_.push_back(word);
+void PageCipher::LoadWordBlock(std::uint32_t block) {
+    assert(block < kMaxCheckpoints);
+    std::size_t at = std::min<std::size_t>(block, checkpoints_.size() - 1);
+    Rc4 walker = checkpoints_[at];
+    std::array<std::uint8_t, 4 * kWordsPerBlock> raw;
+    for (;; ++at) {
+        if (at == checkpoints_.size()) checkpoints_.push_back(walker);
+        walker.Generate(raw);
+        if (at == block) break;
     }
-    return words_[page];
+    for (std::uint32_t k = 0; k < kWordsPerBlock; ++k) {
+        words_[k] = std::uint32_t{raw[4 * k]} | std::uint32_t{raw[4 * k + 1]} << 8 |
+                    std::uint32_t{raw[4 * k + 2]} << 16 | std::uint32_t{raw[4 * k + 3]} << 24;
+    }
+    wordBlock_ = block;
+    hasWords_ = true;
 }
 
-const PageCipher::PageStream& PageCipher::StreamOf(std::uint32_t page) {
-    auto found = streams_.find(page);
-    if (found != streams_.end()) return *found->second;
-    if (streams_.size() >= kCachedStreams) streams_.clear();
+std::uint32_t PageCipher::PageWord(std::uint32_t page) {
+    const std::uint32_t block = page / kWordsPerBlock;
+    if (!hasWords_ || block != wordBlock_) LoadWordBlock(block);
+    return words_[page % kWordsPerBlock];
+}
 
+Rc4 PageCipher::PageState(std::uint32_t page) {
     const std::uint32_t word = PageWord(page);
     std::array<std::uint8_t, 40> key{};
     const std::uint32_t mixed = word ^ page;
@@ -57,12 +80,26 @@ const PageCipher::PageStream& PageCipher::StreamOf(std::uint32_t page) {
     }
     assert(check_.size() == 32);
     std::copy(check_.begin(), check_.end(), key.begin() + 4);
+    Rc4 state(key);
+    state.Discard(kSkippedStreamBytes);
+    return state;
+}
 
-    Rc4 pageState(key);
-    pageState.Discard(kSkippedStreamBytes);
-    auto stream = std::make_unique<PageStream>();
-    for (std::uint8_t& byte : *stream) byte = pageState.Next();
-    return *streams_.emplace(page, std::move(stream)).first->second;
+const PageCipher::PageStream& PageCipher::StreamOf(std::uint32_t page, std::size_t end) {
+    assert(end <= kPageSize);
+    std::unique_ptr<PageSlot>& slot = slots_[page % kCachedPages];
+    if (!slot) {
+        slot.reset(new PageSlot{page, 0, PageState(page), {}});
+    } else if (slot->page != page) {
+        slot->page = page;
+        slot->made = 0;
+        slot->rest = PageState(page);
+    }
+    if (slot->made < end) {
+        slot->rest.Generate(std::span(slot->stream).subspan(slot->made, end - slot->made));
+        slot->made = static_cast<std::uint32_t>(end);
+    }
+    return slot->stream;
 }
 
 void PageCipher::Transform(std::span<std::uint8_t> bytes, std::uint64_t fileOffset) {
@@ -77,8 +114,8 @@ void PageCipher::Transform(std::span<std::uint8_t> bytes, std::uint64_t fileOffs
         const auto page = static_cast<std::uint32_t>(at / kPageSize);
         const auto inPage = static_cast<std::size_t>(at % kPageSize);
         const std::size_t count = std::min<std::size_t>(bytes.size() - done, kPageSize - inPage);
-        const PageStream& stream = StreamOf(page);
-        for (std::size_t k = 0; k < count; ++k) bytes[done + k] ^= stream[inPage + k];
+        const PageStream& stream = StreamOf(page, inPage + count);
+        XorInto(bytes.subspan(done, count), stream.data() + inPage);
         done += count;
     }
 }

@@ -11,7 +11,6 @@
 #include <memory>
 #include <span>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "database/rc4.h"
@@ -39,21 +38,46 @@ public:
     // at or below kOffsetLimit.
     void Transform(std::span<std::uint8_t> bytes, std::uint64_t fileOffset);
 
+    // What a cipher keeps at most, whatever it was asked: the page streams of
+    // nearby reads and the means to find any page word quickly.
+    static constexpr std::size_t kCachedPages = 64;
+    static constexpr std::uint32_t kWordsPerBlock = 1024;
+    static constexpr std::size_t kMaxCheckpoints = kOffsetLimit / kPageSize / kWordsPerBlock;
+
 private:
     using PageStream = std::array<std::uint8_t, kPageSize>;
 
+    // A page's stream, made up to `made` bytes; its RC4 state goes on from there.
+    struct PageSlot {
+        std::uint32_t page = 0;
+        std::uint32_t made = 0;
+        Rc4 rest;
+        PageStream stream;
+    };
+
     std::uint32_t PageWord(std::uint32_t page);
-    const PageStream& StreamOf(std::uint32_t page);
+    void LoadWordBlock(std::uint32_t block);
+    // The stream of `page`, made at least up to page offset `end`.
+    const PageStream& StreamOf(std::uint32_t page, std::size_t end);
+    Rc4 PageState(std::uint32_t page);
 
     Text check_;
-    Rc4 keyed_;  // the state just after key scheduling with the password
 
-    // Derived on demand and kept, so that a transform deep in a file costs
-    // what one near its start does. The page words grow with the deepest page
-    // seen (4 bytes a page); the page streams are few and bounded.
-    Rc4 wordStream_;  // the password stream, positioned after words_
-    std::vector<std::uint32_t> words_;
-    std::unordered_map<std::uint32_t, std::unique_ptr<PageStream>> streams_;
+    // The password stream at the start of every block of kWordsPerBlock page
+    // words reached so far (the first is the state right after keying), and
+    // the words of the block used last: a deep page costs its walk once.
+    std::vector<Rc4> checkpoints_;
+    std::array<std::uint32_t, kWordsPerBlock> words_{};
+    std::uint32_t wordBlock_ = 0;
+    bool hasWords_ = false;
+
+    // Direct-mapped by page number, so a run of up to kCachedPages pages stays.
+    std::array<std::unique_ptr<PageSlot>, kCachedPages> slots_;
 };
+
+static_assert(PageCipher::kCachedPages * (PageCipher::kPageSize + sizeof(Rc4) + 8) +
+                      PageCipher::kMaxCheckpoints * sizeof(Rc4) + PageCipher::kWordsPerBlock * 4 <=
+                  std::size_t{1} << 20,
+              "a handle's cipher keeps at most 1 MiB");
 
 }  // namespace gamereg

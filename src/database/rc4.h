@@ -1,5 +1,5 @@
 #pragma once
-// The RC4 stream cipher: key scheduling, then one output byte at a time.
+// The RC4 stream cipher: key scheduling, then the key stream.
 // A value type, so a keyed state can be copied and run from its start again.
 
 #include <array>
@@ -14,6 +14,9 @@ public:
     explicit Rc4(std::span<const std::uint8_t> key);
 
     std::uint8_t Next();
+    // The next out.size() bytes of the stream, as that many calls of Next
+    // give them.
+    void Generate(std::span<std::uint8_t> out);
     void Discard(std::uint64_t count);
 
 private:

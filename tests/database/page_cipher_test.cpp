@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "database/md5.h"
+#include "database/rc4.h"
 #include "database_test_files.h"
 
 namespace gamereg {
@@ -163,6 +164,60 @@ TEST(PageCipher, KeepsFewPageStreamsAcrossManyPages) {
             std::equal(again.begin() + (page == 0 ? 4 : 0), again.end(),
                        forward.begin() + page * PageCipher::kPageSize + (page == 0 ? 4 : 0)))
             << "page " << page;
+    }
+}
+
+// The stream of `page` straight from the definition in page_cipher.h, one
+// RC4 byte at a time: W(p) from the password stream, K(p), then S(p) from
+// byte 36 on.
+Bytes DefinedPageStream(std::string_view password, std::uint32_t page) {
+    Rc4 passwordStream({reinterpret_cast<const std::uint8_t*>(password.data()), password.size()});
+    for (std::uint64_t k = 0; k < 4 * std::uint64_t{page}; ++k) passwordStream.Next();
+    std::uint32_t word = 0;
+    for (int k = 0; k < 4; ++k) word |= std::uint32_t{passwordStream.Next()} << (8 * k);
+    Bytes key;
+    for (int k = 0; k < 4; ++k) key.push_back(static_cast<std::uint8_t>(word >> (8 * k)));
+    const Text check = CheckString(password);
+    key.insert(key.end(), check.begin(), check.end());
+    for (int k = 0; k < 4; ++k) key.push_back(static_cast<std::uint8_t>((word ^ page) >> (8 * k)));
+    Rc4 pageStream(key);
+    for (int k = 0; k < 36; ++k) pageStream.Next();
+    Bytes stream(PageCipher::kPageSize);
+    for (std::uint8_t& byte : stream) byte = pageStream.Next();
+    return stream;
+}
+
+TEST(PageCipher, KeptCipherFollowsTheDefinitionInAnyOrder) {
+    constexpr std::string_view kPassword = "391526043";
+    constexpr std::uint32_t kLastPage = (PageCipher::kOffsetLimit / PageCipher::kPageSize) - 1;
+    struct Read {
+        std::uint32_t page;
+        std::size_t from;
+        std::size_t size;
+    };
+    // Deep pages before near ones, both sides of a block of page words, two
+    // pages that share a cache place, and a page read in part, then whole.
+    const std::vector<Read> reads = {
+        {5000, 100, 512},
+        {1024, 0, 4096},
+        {1023, 4000, 96},
+        {0, 4, 4092},
+        {kLastPage, 0, 4096},
+        {5064, 0, 4096},
+        {5000, 0, 4096},
+        {2047, 8, 8},
+        {2047, 0, 4096},
+        {3, 4095, 1},
+        {kLastPage - 1024, 17, 4000},
+        {kLastPage, 4000, 96},
+    };
+    PageCipher kept(kPassword);
+    for (const Read& read : reads) {
+        SCOPED_TRACE(testing::Message() << "page " << read.page << " from " << read.from);
+        const Bytes defined = DefinedPageStream(kPassword, read.page);
+        Bytes bytes(read.size, 0);
+        kept.Transform(bytes, std::uint64_t{read.page} * PageCipher::kPageSize + read.from);
+        EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), defined.begin() + read.from));
     }
 }
 
