@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {144, 69, 350, 93},
                     WS_CHILD},
         ControlCase{
-            "分组框1", false, 3, 100, "Button", "注册表导入区", {17, 8, 344, 64}, BS_GROUPBOX},
+            "group box 1", false, 3, 100, "Button", "注册表导入区", {17, 8, 344, 64}, BS_GROUPBOX},
         ControlCase{"button 2",
                     true,
                     0,

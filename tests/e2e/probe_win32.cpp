@@ -4,6 +4,7 @@
 //   "<when> message <text>"        ShowMessage
 //   "<when> message-end <text>"    ShowMessage, then EndProgram(0)
 //   "<when> fatal <code> [<text>]" ReportFatalError
+//   "<when> allocate <bytes>"      asks operator new for that many bytes
 //   "<when> texts"                 GetControlText and SetControlText on 编辑框1 and the caption
 //   "<when> captions"              sets the caption "", "有标题", "" and logs the caption bar
 //   "<when> icons"                 logs the sizes of the window's big and small icons
@@ -77,6 +78,9 @@ void Act(const char* when) {
     } else if (what == "fatal") {
         const int code = std::atoi(TakeWord(rest).c_str());
         ReportFatalError(rest, code);
+    } else if (what == "allocate") {
+        const auto bytes = static_cast<std::size_t>(std::strtoul(rest.c_str(), nullptr, 10));
+        ::operator delete(::operator new(bytes));
     } else if (what == "texts") {
         Log("get-empty " + Shown(GetControlText(MainWindow, 编辑框1)));
         SetControlText(MainWindow, 编辑框1, "脚本 游戏路径");
