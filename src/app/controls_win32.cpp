@@ -60,7 +60,9 @@ void Subclass(LiveComponent& live) {
 
 LRESULT CALLBACK ControlProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     const ComponentAt at = FindComponent(handle);
+    // Subclassed controls are found until their WM_NCDESTROY undoes the subclassing.
     assert(at);
+    if (!at) return DefWindowProcA(handle, message, wParam, lParam);
     LiveComponent& live = at.window->components[static_cast<std::size_t>(at.component)];
     const WNDPROC original = live.originalProcedure;
     switch (message) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "probe_window.h"
 
@@ -72,6 +73,19 @@ TEST(ShellEvents, WindowShowsTheIconGroupsThirtyTwoAndSixteenPixelImages) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(FirstLines(probe.Log(), 3),
               (Lines{"created hidden", "icon-big 32", "icon-small 16"}));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(probe.WaitForExit(), 0u);
+}
+
+TEST(ShellEvents, EditBoxAndGroupBoxAnswerWithTheirColoursAllUseTheGuiFont) {
+    ProgramUnderTest probe = StartProbe("created colours");
+    const HWND window = probe.WaitForMainWindow(true);
+    ASSERT_NE(window, nullptr);
+    char group[64];
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    std::snprintf(group, sizeof group, "group 000000 %06lx %06lx", face, face);
+    EXPECT_EQ(FirstLines(probe.Log(), 4),
+              (Lines{"created hidden", "edit 000000 ffffff ffffff", group, "fonts default"}));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(probe.WaitForExit(), 0u);
 }

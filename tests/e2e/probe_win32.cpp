@@ -7,6 +7,7 @@
 //   "<when> allocate <bytes>"      asks operator new for that many bytes
 //   "<when> texts"                 GetControlText and SetControlText on 编辑框1 and the caption
 //   "<when> captions"              sets the caption "", "有标题", "" and logs the caption bar
+//   "<when> colours"               logs the colour answers for 编辑框1 and 分组框1, and the fonts
 //   "<when> icons"                 logs the sizes of the window's big and small icons
 // <when> is "created" or "import". GAMEREG_PROBE_FORM picks a form variant:
 // "no-control-box" (a border, no control box) or "broken" (unusable form data).
@@ -104,6 +105,31 @@ void Act(const char* when) {
             }
             Log((which == ICON_BIG ? "icon-big " : "icon-small ") + std::to_string(bitmap.bmWidth));
         }
+    } else if (what == "colours") {
+        // The answers the window gives for its coloured controls, and their fonts.
+        for (const ComponentId component : {编辑框1, 分组框1}) {
+            const HWND control = Handle(component);
+            const HDC dc = GetDC(control);
+            const UINT query = component == 编辑框1 ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+            const auto brush = reinterpret_cast<HBRUSH>(
+                SendMessageA(Handle(MainWindow), query, reinterpret_cast<WPARAM>(dc),
+                             reinterpret_cast<LPARAM>(control)));
+            LOGBRUSH logBrush{};
+            GetObjectA(brush, sizeof logBrush, &logBrush);
+            char line[64];
+            std::snprintf(line, sizeof line, "%s %06lx %06lx %06lx",
+                          component == 编辑框1 ? "edit" : "group", GetTextColor(dc), GetBkColor(dc),
+                          logBrush.lbColor);
+            Log(line);
+            ReleaseDC(control, dc);
+        }
+        bool defaultFont = true;
+        for (const ComponentId component : {编辑框1, 按钮2, 按钮1, 分组框1}) {
+            defaultFont = defaultFont && reinterpret_cast<HGDIOBJ>(
+                                             SendMessageA(Handle(component), WM_GETFONT, 0, 0)) ==
+                                             GetStockObject(DEFAULT_GUI_FONT);
+        }
+        Log(defaultFont ? "fonts default" : "fonts other");
     } else if (what == "captions") {
         for (const char* caption : {"", "有标题", ""}) {
             SetControlText(MainWindow, MainWindow, caption);
