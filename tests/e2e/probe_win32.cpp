@@ -5,12 +5,15 @@
 //   "<when> message-end <text>"    ShowMessage, then EndProgram(0)
 //   "<when> fatal <code> [<text>]" ReportFatalError
 //   "<when> allocate <bytes>"      asks operator new for that many bytes
+//   "<when> raise <window> <component> <event>"  RaiseEvent
+//   "<when> text <window> <component>"           GetControlText
 //   "<when> texts"                 GetControlText and SetControlText on 编辑框1 and the caption
 //   "<when> captions"              sets the caption "", "有标题", "" and logs the caption bar
 //   "<when> colours"               logs the colour answers for 编辑框1 and 分组框1, and the fonts
 //   "<when> icons"                 logs the sizes of the window's big and small icons
 // <when> is "created" or "import". GAMEREG_PROBE_FORM picks a form variant:
-// "no-control-box" (a border, no control box) or "broken" (unusable form data).
+// "no-control-box" (a border, no control box), "broken" (unusable form data)
+// or "two-windows" (a second window that is never loaded).
 
 #include <windows.h>
 
@@ -22,6 +25,7 @@
 
 #include "app/application_win32.h"
 #include "app/control_text.h"
+#include "app/event_dispatch.h"
 #include "app/form_description.h"
 #include "app/message_box.h"
 #include "app/program.h"
@@ -82,6 +86,13 @@ void Act(const char* when) {
     } else if (what == "allocate") {
         const auto bytes = static_cast<std::size_t>(std::strtoul(rest.c_str(), nullptr, 10));
         ::operator delete(::operator new(bytes));
+    } else if (what == "raise") {
+        const WindowId window = std::atoi(TakeWord(rest).c_str());
+        const ComponentId component = std::atoi(TakeWord(rest).c_str());
+        Log(RaiseEvent(window, component, std::atoi(rest.c_str())) ? "raised" : "not raised");
+    } else if (what == "text") {
+        const WindowId window = std::atoi(TakeWord(rest).c_str());
+        Log("text " + Shown(GetControlText(window, std::atoi(rest.c_str()))));
     } else if (what == "texts") {
         Log("get-empty " + Shown(GetControlText(MainWindow, 编辑框1)));
         SetControlText(MainWindow, 编辑框1, "脚本 游戏路径");
@@ -167,6 +178,8 @@ std::vector<ComponentRecord> ProbeForm() {
         window.minimiseBox = false;
     } else if (variant == "broken") {
         form[按钮1].parent = 按钮2;  // a button holds no controls
+    } else if (variant == "two-windows") {
+        form.push_back(form[MainWindow]);
     }
     return form;
 }
