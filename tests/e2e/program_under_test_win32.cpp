@@ -94,8 +94,11 @@ std::string ClassOf(HWND window) {
 ProgramUnderTest::ProgramUnderTest(const std::string& path,
                                    const std::map<std::string, std::string>& variables) {
     static int runs = 0;
+    // A full path: the probe makes its own folder its current directory.
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
     std::ostringstream log;
-    log << "probe-" << GetCurrentProcessId() << "-" << ++runs << ".log";
+    log << folder << "\\probe-" << GetCurrentProcessId() << "-" << ++runs << ".log";
     logPath_ = log.str();
     DeleteFileA(logPath_.c_str());
     auto withLog = variables;
