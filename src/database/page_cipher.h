@@ -38,13 +38,13 @@ public:
     // at or below kOffsetLimit.
     void Transform(std::span<std::uint8_t> bytes, std::uint64_t fileOffset);
 
+private:
     // What a cipher keeps at most, whatever it was asked: the page streams of
     // nearby reads and the means to find any page word quickly.
     static constexpr std::size_t kCachedPages = 64;
     static constexpr std::uint32_t kWordsPerBlock = 1024;
     static constexpr std::size_t kMaxCheckpoints = kOffsetLimit / kPageSize / kWordsPerBlock;
 
-private:
     using PageStream = std::array<std::uint8_t, kPageSize>;
 
     // A page's stream, made up to `made` bytes; its RC4 state goes on from there.
@@ -73,11 +73,11 @@ private:
 
     // Direct-mapped by page number, so a run of up to kCachedPages pages stays.
     std::array<std::unique_ptr<PageSlot>, kCachedPages> slots_;
-};
 
-static_assert(PageCipher::kCachedPages * (PageCipher::kPageSize + sizeof(Rc4) + 8) +
-                      PageCipher::kMaxCheckpoints * sizeof(Rc4) + PageCipher::kWordsPerBlock * 4 <=
-                  std::size_t{1} << 20,
-              "a handle's cipher keeps at most 1 MiB");
+    static_assert(kCachedPages * sizeof(PageSlot) + kMaxCheckpoints * sizeof(Rc4) +
+                          sizeof(words_) <=
+                      std::size_t{1} << 20,
+                  "a handle's cipher keeps at most 1 MiB");
+};
 
 }  // namespace gamereg
