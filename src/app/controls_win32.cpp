@@ -65,23 +65,9 @@ LRESULT CALLBACK ControlProcedure(HWND handle, UINT message, WPARAM wParam, LPAR
     if (!at) return DefWindowProcA(handle, message, wParam, lParam);
     LiveComponent& live = at.window->components[static_cast<std::size_t>(at.component)];
     const WNDPROC original = live.originalProcedure;
+    // The buttons' notifications and colour queries reach the group box.
+    if (const auto answer = HandBackToControl(message, wParam, lParam)) return *answer;
     switch (message) {
-        case WM_COMMAND:
-            // A child's notification (the buttons in the group box), or one
-            // sent to the control about itself.
-            if (lParam != 0) {
-                ControlNotified(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-                return 0;
-            }
-            break;
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            if (auto answer =
-                    AnswerColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
-                return *answer;
-            }
-            break;
         case WM_ERASEBKGND:
             if (live.brush != nullptr &&
                 KindOf(at.window->records[static_cast<std::size_t>(at.component)]) ==
@@ -176,6 +162,8 @@ HWND CreateFormControl(LoadedWindow& window, ComponentId component, int controlI
     return live.handle;
 }
 
+namespace {
+
 void ControlNotified(HWND control, UINT code) {
     const ComponentAt at = FindComponent(control);
     if (!at) return;
@@ -215,6 +203,23 @@ std::optional<LRESULT> AnswerColour(HWND control, HDC dc) {
     SetTextColor(dc, Resolve(text));
     SetBkColor(dc, Resolve(background));
     return reinterpret_cast<LRESULT>(brush);
+}
+
+}  // namespace
+
+std::optional<LRESULT> HandBackToControl(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam == 0) return std::nullopt;  // a menu or accelerator, not a control
+            ControlNotified(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            return 0;
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return AnswerColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace gamereg

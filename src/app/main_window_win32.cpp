@@ -58,24 +58,11 @@ LRESULT CALLBACK WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
     auto* window = reinterpret_cast<LoadedWindow*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
     if (window == nullptr) return DefWindowProcA(handle, message, wParam, lParam);
     const WindowId id = IdOf(*window);
+    if (const auto answer = HandBackToControl(message, wParam, lParam)) return *answer;
     switch (message) {
         case WM_ERASEBKGND:
             PaintBackground(*window, reinterpret_cast<HDC>(wParam));
             return 1;
-        case WM_COMMAND:
-            if (lParam != 0) {
-                ControlNotified(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-                return 0;
-            }
-            break;
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            if (auto answer =
-                    AnswerColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam))) {
-                return *answer;
-            }
-            break;
         case WM_SETFOCUS:
             RestoreFocus(*window);
             return 0;

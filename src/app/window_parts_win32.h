@@ -26,13 +26,11 @@ HWND CreateFormControl(LoadedWindow& window, ComponentId component, int controlI
 // The hyperlink kind's own window.
 HWND CreateHyperLinker(HWND parent, int controlId, const ComponentRecord& record, DWORD style);
 
-// A control's notification, wherever it arrived: the parent it went to hands
-// it back here, and the control raises its event.
-void ControlNotified(HWND control, UINT code);
-
-// A control's answer to a WM_CTLCOLOR message its parent received for it:
-// the brush of its background, none for the system colours.
-std::optional<LRESULT> AnswerColour(HWND control, HDC dc);
+// A control's notification (WM_COMMAND) or colour query (WM_CTLCOLOR...),
+// wherever it arrived: the parent it went to hands it back here, so that the
+// control raises its event or answers with its colours. None when the message
+// is neither, or the control keeps the system colours.
+std::optional<LRESULT> HandBackToControl(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Keyboard handling of the window before the focused control sees a key;
 // true when the key was used.

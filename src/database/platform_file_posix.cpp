@@ -73,23 +73,6 @@ bool ParentFolderExists(const Text& path) {
 
 }  // namespace
 
-PlatformFile::~PlatformFile() { Close(); }
-
-PlatformFile::PlatformFile(PlatformFile&& other) noexcept
-    : handle_(other.handle_), writable_(other.writable_) {
-    other.handle_ = -1;
-}
-
-PlatformFile& PlatformFile::operator=(PlatformFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        writable_ = other.writable_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
 Win32Error PlatformFile::Open(const Text& path, FileAccess access) {
     Close();
     const int flags = access == FileAccess::ReadWrite ? O_RDWR : O_RDONLY;

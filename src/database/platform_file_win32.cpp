@@ -20,23 +20,6 @@ Win32Error Seek(HANDLE handle, std::uint64_t offset) {
 
 }  // namespace
 
-PlatformFile::~PlatformFile() { Close(); }
-
-PlatformFile::PlatformFile(PlatformFile&& other) noexcept
-    : handle_(other.handle_), writable_(other.writable_) {
-    other.handle_ = -1;
-}
-
-PlatformFile& PlatformFile::operator=(PlatformFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        writable_ = other.writable_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
 Win32Error PlatformFile::Open(const Text& path, FileAccess access) {
     Close();
     // Windows refuses writing to a read-only file to everyone; Wine run by

@@ -9,6 +9,7 @@
 #include "database_fixtures.h"
 #include "database_test_files.h"
 #include "database_test_support.h"
+#include "support/fatal_exit.h"
 
 namespace gamereg {
 namespace {
@@ -198,14 +199,6 @@ TEST(ReadFieldMemoReference, ZeroNeedsNoMemoBlock) {
     EXPECT_EQ(ReadField("脚本"), FieldValue(Text()));
     EXPECT_EQ(LastDatabaseError(), 0);
     CloseDatabase();
-}
-
-bool EndedWithMinusOne(int status) {
-#ifdef _WIN32
-    return status == -1;
-#else
-    return testing::ExitedWithCode(255)(status);
-#endif
 }
 
 TEST(ReadFieldDeathTest, WithoutOpenDatabaseEndsProgram) {

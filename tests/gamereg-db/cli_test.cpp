@@ -28,7 +28,7 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun Gameregdb(std::initializer_list<std::u8string_view> args) {
+CliRun Gameregdb(const std::vector<std::u8string_view>& args) {
     std::vector<std::string> utf8;
     for (auto arg : args) utf8.push_back(Utf8(arg));
     std::ostringstream out, err;
@@ -148,30 +148,25 @@ TEST_F(GameregDbTest, EveryTypeRoundTrips) {
         {u8"r", u8"\n"},    {u8"名称", u8"游戏\n"},
         {u8"x", u8"\n"},    {u8"m", u8"第二行\r\n\n"},
     };
-    for (const char8_t* password : {u8"--no-password", u8"--password"}) {
-        SCOPED_TRACE(Utf8(password));
-        const std::u8string out = Path(Utf8(password));
-        const std::u8string manifestPath(manifest.begin(), manifest.end());
-        const CliRun create =
-            password == std::u8string_view(u8"--password")
-                ? Gameregdb({u8"create", manifestPath, u8"--out", out, password, u8"秘密"})
-                : Gameregdb({u8"create", manifestPath, u8"--out", out, password});
+    const std::u8string manifestPath(manifest.begin(), manifest.end());
+    const std::vector<std::u8string_view> passwordOptions[] = {{u8"--no-password"},
+                                                               {u8"--password", u8"秘密"}};
+    for (const auto& options : passwordOptions) {
+        SCOPED_TRACE(Utf8(options[0]));
+        const auto run = [&options](std::vector<std::u8string_view> args) {
+            args.insert(args.end(), options.begin(), options.end());
+            return Gameregdb(args);
+        };
+        const std::u8string out = Path(Utf8(options[0]));
+        const CliRun create = run({u8"create", manifestPath, u8"--out", out});
         ASSERT_EQ(create.exitCode, 0) << create.err;
         const std::u8string db = out + u8"/registry.edb";
         for (const auto& [field, text] : expectedText) {
-            const CliRun get = password == std::u8string_view(u8"--password")
-                                   ? Gameregdb({u8"get", db, field, u8"--text", password, u8"秘密"})
-                                   : Gameregdb({u8"get", db, field, u8"--text", password});
+            const CliRun get = run({u8"get", db, field, u8"--text"});
             EXPECT_EQ(get.out, Utf8(text)) << Utf8(field) << get.err;
         }
-        const CliRun bytes = password == std::u8string_view(u8"--password")
-                                 ? Gameregdb({u8"get", db, u8"x", password, u8"秘密"})
-                                 : Gameregdb({u8"get", db, u8"x", password});
-        EXPECT_EQ(bytes.out, std::string("\x00\xff\x00", 3));
-        const CliRun routine = password == std::u8string_view(u8"--password")
-                                   ? Gameregdb({u8"get", db, u8"r", password, u8"秘密"})
-                                   : Gameregdb({u8"get", db, u8"r", password});
-        EXPECT_EQ(routine.out, "\xef\xbe\xad\xde");
+        EXPECT_EQ(run({u8"get", db, u8"x"}).out, std::string("\x00\xff\x00", 3));
+        EXPECT_EQ(run({u8"get", db, u8"r"}).out, "\xef\xbe\xad\xde");
     }
 }
 

@@ -7,6 +7,8 @@
 #include <new>
 #include <string>
 
+#include "support/fatal_exit.h"
+
 namespace gamereg {
 namespace {
 
@@ -18,14 +20,6 @@ TEST(AllocationFailure, MessageNamesBytesAskedFor) {
 TEST(AllocationFailure, MessageIsSignedDecimalOfPlatformSize) {
     const std::size_t huge = std::numeric_limits<std::size_t>::max() - 1;
     EXPECT_EQ(AllocationFailureMessage(huge).View(), "分配 -2 字节内存失败!");
-}
-
-bool EndedWithMinusOne(int status) {
-#ifdef _WIN32
-    return status == -1;
-#else
-    return testing::ExitedWithCode(255)(status);
-#endif
 }
 
 TEST(AllocationFailureDeathTest, RefusedMemoryEndsProgramWithFatalError) {
