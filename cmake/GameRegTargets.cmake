@@ -11,9 +11,15 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 endif()
 
 function(gamereg_target_settings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic ${GAMEREG_CHARSET_FLAGS})
+    # Only for C and C++: resource scripts of the executables go to windres.
+    set(compiled $<COMPILE_LANGUAGE:C,CXX>)
+    target_compile_options(${target} PRIVATE
+        $<${compiled}:-Wall> $<${compiled}:-Wextra> $<${compiled}:-Wpedantic>)
+    foreach(flag IN LISTS GAMEREG_CHARSET_FLAGS)
+        target_compile_options(${target} PRIVATE $<${compiled}:${flag}>)
+    endforeach()
     if(GAMEREG_WERROR)
-        target_compile_options(${target} PRIVATE -Werror)
+        target_compile_options(${target} PRIVATE $<${compiled}:-Werror>)
     endif()
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
     if(WIN32)
