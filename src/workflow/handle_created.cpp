@@ -15,8 +15,6 @@ namespace gamereg {
 
 namespace {
 
-constexpr WindowId kMainWindow = 0;
-
 [[noreturn]] void EndWithMessage(const Text& message) {
     ShowMessage(message);
     EndProgram(0);

@@ -15,7 +15,6 @@
 namespace gamereg {
 
 namespace {
-constexpr WindowId kMainWindow = 0;
 constexpr std::int32_t kDesktop = 3;
 }  // namespace
 

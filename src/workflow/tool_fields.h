@@ -1,6 +1,9 @@
 #pragma once
-// The names of the fields the tool reads from the first record, and the
-// files it leaves in the temporary-files folder while it works.
+// What the handlers share: the names of the fields the tool reads from the
+// first record, the database's password, the script's placeholder, and the
+// window the handlers address.
+
+#include "app/form_description.h"
 
 namespace gamereg::ToolField {
 inline constexpr const char* kMarkerFile = "游戏文件检测";
@@ -16,4 +19,6 @@ namespace gamereg {
 inline constexpr const char* kDatabasePassword = "391526043";
 // The placeholder of the import script where the game folder belongs.
 inline constexpr const char* kGameFolderPlaceholder = "游戏路径";
+// The form's one window, MainWindow.
+inline constexpr WindowId kMainWindow = 0;
 }  // namespace gamereg

@@ -144,6 +144,16 @@ INSTANTIATE_TEST_SUITE_P(
                         game.WriteDatabase(DemoDatabase(record));
                     },
                     false, Info("请将本注册表工具放置到【另一个 游戏】游戏目录下！"), 0},
+        // No record: every field reads as an empty text, so the place is
+        // tested on the run directory followed by "/" alone. A search for a
+        // folder name ending in a separator finds nothing, so the tool
+        // reports the wrong place, with an empty game name.
+        StartupCase{"no_record",
+                    [](const GameFolder& game) {
+                        game.CopyDemoGame();
+                        game.WriteDatabase(DemoDatabase({}, {}, false));
+                    },
+                    false, Info("请将本注册表工具放置到【】游戏目录下！"), 0},
         StartupCase{"marker_field_missing",
                     [](const GameFolder& game) {
                         game.CopyDemoGame();
