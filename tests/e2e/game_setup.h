@@ -69,6 +69,16 @@ public:
     void WriteDatabase(const DatabaseDefinition& definition) const;
 };
 
+// The demo game as shipped: GameReg.exe, Demo.exe and the reference database.
+class DemoGameFolder : public GameFolder {
+public:
+    DemoGameFolder();
+};
+
+// The import script as the tool prepares it for `folder`: every 游戏路径
+// replaced by the folder with its backslashes doubled.
+std::string PreparedScript(const std::string& script, const std::string& folder);
+
 // The whole content of a file; none when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 bool WriteWholeFile(const std::string& path, const std::string& content);

@@ -19,6 +19,14 @@ constexpr std::int32_t kTextField = 10;
 constexpr std::int32_t kBytesField = 11;
 constexpr std::int32_t kMemoTextField = 12;
 
+std::string ReplaceAll(std::string text, const std::string& find, const std::string& by) {
+    for (std::size_t at = text.find(find); at != std::string::npos;
+         at = text.find(find, at + by.size())) {
+        text.replace(at, find.size(), by);
+    }
+    return text;
+}
+
 Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 void RemoveTree(const std::string& path) {
@@ -102,6 +110,11 @@ GameFolder::GameFolder() : Folder("演示 游戏") {
     EXPECT_TRUE(CopyFileA(ProductPath().c_str(), (*this / "GameReg.exe").c_str(), FALSE));
 }
 
+DemoGameFolder::DemoGameFolder() {
+    CopyDemoGame();
+    CopyReferenceDatabase();
+}
+
 void GameFolder::CopyDemoGame() const {
     EXPECT_TRUE(CopyFileA(GAMEREG_DEMO_GAME, (*this / "Demo.exe").c_str(), FALSE));
 }
@@ -115,6 +128,10 @@ void GameFolder::CopyReferenceDatabase() const {
 
 void GameFolder::WriteDatabase(const DatabaseDefinition& definition) const {
     EXPECT_EQ(gamereg::WriteDatabase(definition, *this / "registry.edb"), "");
+}
+
+std::string PreparedScript(const std::string& script, const std::string& folder) {
+    return ReplaceAll(script, "游戏路径", ReplaceAll(folder, "\\", "\\\\"));
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {

@@ -13,19 +13,6 @@ namespace {
 
 using Values = std::map<std::string, std::optional<std::string>>;
 
-std::string ReplaceAll(std::string text, const std::string& find, const std::string& by) {
-    for (std::size_t at = text.find(find); at != std::string::npos;
-         at = text.find(find, at + by.size())) {
-        text.replace(at, find.size(), by);
-    }
-    return text;
-}
-
-// The import script as the tool must prepare it for `folder`.
-std::string PreparedScript(const std::string& script, const std::string& folder) {
-    return ReplaceAll(script, "游戏路径", ReplaceAll(folder, "\\", "\\\\"));
-}
-
 // A script that writes a value the database does not check.
 constexpr const char* kScriptWithoutCheckValue =
     "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Demo Studio\\Demo]\r\n\"Other\"=\"x\"\r\n\r\n";
@@ -42,6 +29,12 @@ Values ValuesNow(const Values& expected) {
 }
 
 Message Info(const char* text) { return {kInformation, text}; }
+
+std::string CrLf(const std::string& lines) {
+    std::string text;
+    for (char c : lines) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return text;
+}
 
 // The xdotool key names that type `text` in the edit box.
 std::string KeysFor(const std::string& text) {
@@ -233,8 +226,7 @@ TEST_F(Running, TextTypedIntoTheEditBoxIsWhatTheImportWrites) {
     const std::string typed =
         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Demo Studio\\Demo]\n\"Typed\"=\"yes\"\n";
     ASSERT_TRUE(PressKeys("ctrl+End " + KeysFor(typed)));
-    const std::string expected =
-        PreparedScript(kDemoImportScript, game.Path()) + ReplaceAll(typed, "\n", "\r\n");
+    const std::string expected = PreparedScript(kDemoImportScript, game.Path()) + CrLf(typed);
     ASSERT_TRUE(WaitFor([&] { return TextOf(EditBox(window)) == expected; }))
         << TextOf(EditBox(window));
     ASSERT_TRUE(PressKeys("Tab"));
