@@ -1,8 +1,10 @@
-// GameReg.exe's window as a player meets it: place, frame, controls,
-// stacking; a screenshot of it is kept in the build folder.
+// GameReg.exe's window as a player meets it, in the demo game's folder:
+// place, frame, controls, stacking; a screenshot of it is kept in the build
+// folder.
 
 #include <gtest/gtest.h>
 
+#include "game_setup.h"
 #include "program_under_test.h"
 #include "unix_command.h"
 
@@ -29,7 +31,8 @@ protected:
         return rect;
     }
 
-    ProgramUnderTest product{ProductPath(), {}};
+    DemoGameFolder game;
+    ProgramUnderTest product{game / "GameReg.exe", {}};
     HWND window = nullptr;
 };
 
@@ -49,8 +52,8 @@ TEST_F(ProductWindow, OpensCentredWithExactOuterSize) {
     EXPECT_TRUE(TakeScreenshot("gamereg-window.png"));
 }
 
-TEST_F(ProductWindow, HasEmptyCaptionBarMinimiseAndCloseBoxesAndFixedFrame) {
-    EXPECT_EQ(TextOf(window), "");
+TEST_F(ProductWindow, HasCaptionBarMinimiseAndCloseBoxesAndFixedFrame) {
+    EXPECT_EQ(TextOf(window), "演示游戏注册表工具");
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
     EXPECT_EQ(style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -72,8 +75,8 @@ struct ControlCase {
     int stackPlace;  // among its siblings, top first
     int id;
     const char* className;
-    const char* text;
-    RECT place;  // in MainWindow's client area
+    const char* text;  // none: the prepared import script
+    RECT place;        // in MainWindow's client area
     DWORD style;
     friend void PrintTo(const ControlCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -89,7 +92,8 @@ TEST_P(ProductControl, HasClassIdentifierPlaceAndStacking) {
     const HWND control = (c.inGroupBox ? grouped : top)[static_cast<std::size_t>(c.stackPlace)];
     EXPECT_EQ(GetDlgCtrlID(control), c.id);
     EXPECT_EQ(ClassOf(control), c.className);
-    EXPECT_EQ(TextOf(control), c.text);
+    EXPECT_EQ(TextOf(control),
+              c.text != nullptr ? c.text : PreparedScript(kDemoImportScript, game.Path()));
     const RECT place = PlaceInClient(control);
     EXPECT_EQ(place.left, c.place.left);
     EXPECT_EQ(place.top, c.place.top);
@@ -118,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     140,
                     "Edit",
-                    "",
+                    nullptr,
                     {296, 224, 360, 280},
                     WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN},
         ControlCase{"hyperlink 1",
