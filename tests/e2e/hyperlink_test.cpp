@@ -1,0 +1,396 @@
+// The two hyperlinks of the main window, used as a player uses them: the
+// pointer moved and pressed through the X server, the colours read back from
+// the screen, and the browser replaced by a recorder that writes down the
+// command line it was started with.
+
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "probe_window.h"
+#include "unix_command.h"
+
+namespace gamereg::e2e {
+namespace {
+
+constexpr COLORREF normalColour = 0x00FF0000;
+constexpr COLORREF visitedColour = 0x00000080;
+constexpr COLORREF hoverColour = 0x00FF9933;
+
+const std::string homePage = "http://www.example.com/";
+const std::string helpPage = "http://www.example.com/handbook/201007/161921.shtml";
+
+std::string RecorderPath() {
+    std::string path = std::string("Z:") + GAMEREG_RECORDER;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+// The default value of a key of HKEY_CLASSES_ROOT, kept and put back: the
+// tests point the shell and the browser command at the recorder.
+class ClassesKey {
+public:
+    explicit ClassesKey(std::string name) : name_(std::move(name)) { saved_ = Read(); }
+    ~ClassesKey() {
+        if (saved_) {
+            Set(*saved_);
+        } else {
+            RegDeleteTreeA(HKEY_CLASSES_ROOT, name_.c_str());
+        }
+    }
+    ClassesKey(const ClassesKey&) = delete;
+    ClassesKey& operator=(const ClassesKey&) = delete;
+
+    void Set(const std::string& value) const {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, name_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(key);
+    }
+    // The key without a default value.
+    void Clear() const {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, name_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        RegDeleteValueA(key, nullptr);
+        RegCloseKey(key);
+    }
+    void Remove() const { RegDeleteTreeA(HKEY_CLASSES_ROOT, name_.c_str()); }
+
+private:
+    std::optional<std::string> Read() const {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name_.c_str(), 0, KEY_QUERY_VALUE, &key) !=
+            ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        char value[1024] = {};
+        DWORD size = sizeof value - 1;
+        DWORD type = 0;
+        const bool read = RegQueryValueExA(key, nullptr, nullptr, &type,
+                                           reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return read ? std::optional<std::string>(value) : std::string();
+    }
+
+    std::string name_;
+    std::optional<std::string> saved_;
+};
+
+// Runs a host command line and waits until it has ended.
+bool RunHostCommand(const std::string& commandLine) {
+    static int runs = 0;
+    const std::string marker = BuildFolderOnHost() + "/host-command-" +
+                               std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs);
+    const std::string windowsMarker = "Z:" + marker;
+    DeleteFileA(windowsMarker.c_str());
+    if (!StartHostCommand(commandLine + "; touch " + marker)) return false;
+    const bool ended = WaitFor(
+        [&] { return GetFileAttributesA(windowsMarker.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    DeleteFileA(windowsMarker.c_str());
+    return ended;
+}
+
+// How many pixels of each link colour the screen shows in a window's
+// rectangle, less the part covered by `over` (the link on top in the strip).
+struct ColourCount {
+    int normal = 0;
+    int visited = 0;
+    int hover = 0;
+};
+
+ColourCount CountColours(HWND window, HWND over = nullptr) {
+    RECT place;
+    GetWindowRect(window, &place);
+    RECT covered{};
+    if (over != nullptr) GetWindowRect(over, &covered);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+    GdiFlush();
+    ColourCount count;
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const POINT at{place.left + x, place.top + y};
+            if (over != nullptr && PtInRect(&covered, at)) continue;
+            const std::uint32_t bgr = pixels[y * width + x] & 0xFFFFFF;
+            // A DIB holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+            const COLORREF colour = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+            if (colour == normalColour) ++count.normal;
+            if (colour == visitedColour) ++count.visited;
+            if (colour == hoverColour) ++count.hover;
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+// True when the window's text is drawn in `colour` and in no other link colour.
+bool Shows(HWND window, COLORREF colour, HWND over = nullptr) {
+    const ColourCount count = CountColours(window, over);
+    constexpr int enough = 10;
+    if (colour == normalColour) return count.normal >= enough && count.visited + count.hover == 0;
+    if (colour == visitedColour) return count.visited >= enough && count.normal + count.hover == 0;
+    return count.hover >= enough && count.normal + count.visited == 0;
+}
+
+const char* ColourName(COLORREF colour) {
+    return colour == normalColour ? "normal" : colour == visitedColour ? "visited" : "hover";
+}
+
+class Hyperlinks : public testing::Test {
+protected:
+    void SetUp() override {
+        char folder[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, folder);
+        recorderLog =
+            std::string(folder) + "\\recorder-" + std::to_string(GetCurrentProcessId()) + ".log";
+        DeleteFileA(recorderLog.c_str());
+        // The pointer starts away from the window.
+        ASSERT_TRUE(RunHostCommand("xdotool mousemove 5 5"));
+    }
+
+    void TearDown() override {
+        if (probe) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            EXPECT_EQ(probe->WaitForExit(), 0u);
+        }
+        DeleteFileA(recorderLog.c_str());
+    }
+
+    void Start() {
+        probe.emplace(ProbePath(),
+                      std::map<std::string, std::string>{{"GAMEREG_PROBE_ACTION", ""},
+                                                         {"GAMEREG_RECORDER_LOG", recorderLog}});
+        window = probe->WaitForMainWindow(true);
+        ASSERT_NE(window, nullptr);
+        const auto children = ChildrenOf(window);
+        link2 = children.at(0);
+        link1 = children.at(2);
+        ASSERT_TRUE(WaitFor([&] { return probe->Focus() == Button1(window); }));
+        ASSERT_TRUE(WaitFor([&] { return Shows(link1, normalColour, link2); }));
+        ASSERT_TRUE(WaitFor([&] { return Shows(link2, normalColour); }));
+    }
+
+    // Moves the pointer to a point of the main window's client area.
+    bool MoveTo(int x, int y) const {
+        POINT at{x, y};
+        ClientToScreen(window, &at);
+        return RunHostCommand("xdotool mousemove " + std::to_string(at.x) + " " +
+                              std::to_string(at.y));
+    }
+
+    bool Click(int times = 1) const {
+        return RunHostCommand("xdotool click --repeat " + std::to_string(times) + " --delay 60 1");
+    }
+
+    // The lines the recorders wrote, once no recorder runs any more.
+    std::vector<std::string> Recorded() const {
+        EXPECT_TRUE(WaitFor([] { return !RecorderRuns(); }));
+        std::vector<std::string> lines;
+        std::ifstream file(recorderLog, std::ios::binary);
+        for (std::string line; std::getline(file, line);) lines.push_back(line);
+        return lines;
+    }
+
+    static bool RecorderRuns() {
+        const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        bool found = false;
+        for (BOOL more = Process32First(snapshot, &entry); more && !found;
+             more = Process32Next(snapshot, &entry)) {
+            found = _stricmp(entry.szExeFile, "link_recorder.exe") == 0;
+        }
+        CloseHandle(snapshot);
+        return found;
+    }
+
+    std::string recorderLog;
+    std::optional<ProgramUnderTest> probe;
+    HWND window = nullptr;
+    HWND link1 = nullptr;
+    HWND link2 = nullptr;
+    // The shell opens web addresses with the recorder.
+    ClassesKey http{"http\\shell\\open\\command"};
+    ClassesKey mailto{"mailto\\shell\\open\\command"};
+    ClassesKey page{".htm"};
+    ClassesKey pageCommand{"gamereg.test.page\\shell\\open\\command"};
+};
+
+// Points of the main window's client area.
+constexpr POINT outside{10, 100};      // outside both links
+constexpr POINT onLink1{170, 80};      // 超级链接框1 alone
+constexpr POINT onLink2{300, 105};     // 超级链接框2 alone
+constexpr POINT inStrip{300, 90};      // where 超级链接框2 lies over 超级链接框1
+constexpr POINT besideStrip{352, 90};  // right of 超级链接框1, inside 超级链接框2
+
+TEST_F(Hyperlinks, ColoursFollowThePointerAndTheVisit) {
+    http.Set("\"" + RecorderPath() + "\" \"%1\"");
+    Start();
+    ASSERT_TRUE(MoveTo(onLink1.x, onLink1.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(link1, hoverColour, link2); }));
+    EXPECT_TRUE(Shows(link2, normalColour));
+    ASSERT_TRUE(MoveTo(outside.x, outside.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(link1, normalColour, link2); }));
+    ASSERT_TRUE(MoveTo(onLink2.x, onLink2.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(link2, hoverColour); }));
+    ASSERT_TRUE(Click());
+    ASSERT_TRUE(WaitFor([&] { return !Recorded().empty(); }));
+    EXPECT_TRUE(Shows(link2, hoverColour)) << "still under the pointer";
+    ASSERT_TRUE(MoveTo(outside.x, outside.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(link2, visitedColour); }));
+    EXPECT_TRUE(Shows(link1, normalColour, link2));
+    // Visited stays for the rest of the run, hovered or not.
+    ASSERT_TRUE(MoveTo(onLink2.x, onLink2.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(link2, hoverColour); }));
+    ASSERT_TRUE(MoveTo(outside.x, outside.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(link2, visitedColour); }));
+}
+
+struct PressCase {
+    const char* name;
+    std::vector<POINT> path;  // where the pointer goes before the press
+    int clicks;
+    bool secondLink;  // the link that opens: 超级链接框2, else 超级链接框1
+    friend void PrintTo(const PressCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PressOn : public Hyperlinks, public testing::WithParamInterface<PressCase> {};
+
+TEST_P(PressOn, OpensTheLinksAddressOnceThroughTheShell) {
+    http.Set("\"" + RecorderPath() + "\" \"%1\"");
+    Start();
+    for (const POINT at : GetParam().path) ASSERT_TRUE(MoveTo(at.x, at.y));
+    const HWND opened = GetParam().secondLink ? link2 : link1;
+    const HWND other = GetParam().secondLink ? link1 : link2;
+    const auto covering = [&](HWND link) { return link == link1 ? link2 : nullptr; };
+    EXPECT_TRUE(WaitFor([&] { return Shows(opened, hoverColour, covering(opened)); }));
+    ASSERT_TRUE(Click(GetParam().clicks));
+    // Leaving the link comes after the presses, so it shows they were handled.
+    ASSERT_TRUE(MoveTo(outside.x, outside.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(opened, visitedColour, covering(opened)); }));
+    EXPECT_TRUE(Shows(other, normalColour, covering(other)));
+    const std::string address = GetParam().secondLink ? helpPage : homePage;
+    const std::vector<std::string> expected{"\"" + RecorderPath() + "\" \"" + address + "\""};
+    EXPECT_EQ(Recorded(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, PressOn,
+    testing::Values(PressCase{"link1", {onLink1}, 1, false}, PressCase{"link2", {onLink2}, 1, true},
+                    PressCase{"link1_double_click", {onLink1}, 2, false},
+                    PressCase{"link2_double_click", {onLink2}, 2, true},
+                    PressCase{"strip_from_outside", {outside, inStrip}, 1, true},
+                    PressCase{"strip_from_beside", {besideStrip, inStrip}, 1, true},
+                    PressCase{"strip_from_link1", {onLink1, inStrip}, 1, false}),
+    [](const testing::TestParamInfo<PressCase>& info) { return info.param.name; });
+
+struct FallbackCase {
+    const char* name;
+    std::optional<std::string> pageKind;  // .htm's default value; none: no .htm key
+    std::optional<std::string> command;   // the page kind's command; none: no value
+    std::optional<std::string> recorded;  // what the recorder gets; none: nothing runs
+    friend void PrintTo(const FallbackCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ShellFails : public Hyperlinks, public testing::WithParamInterface<FallbackCase> {};
+
+TEST_P(ShellFails, TheBrowserCommandOfPagesRunsOrNothingDoes) {
+    http.Remove();
+    if (GetParam().pageKind) {
+        page.Set(*GetParam().pageKind);
+    } else {
+        page.Remove();
+    }
+    if (GetParam().command) {
+        pageCommand.Set(*GetParam().command);
+    } else {
+        pageCommand.Clear();
+    }
+    Start();
+    ASSERT_TRUE(MoveTo(onLink2.x, onLink2.y));
+    EXPECT_TRUE(WaitFor([&] { return Shows(link2, hoverColour); }));
+    ASSERT_TRUE(Click());
+    ASSERT_TRUE(MoveTo(outside.x, outside.y));
+    const COLORREF after = GetParam().recorded ? visitedColour : normalColour;
+    EXPECT_TRUE(WaitFor([&] { return Shows(link2, after); })) << ColourName(after);
+    std::vector<std::string> expected;
+    if (GetParam().recorded) expected.push_back(*GetParam().recorded);
+    EXPECT_EQ(Recorded(), expected);
+}
+
+const std::string recorder = RecorderPath();
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ShellFails,
+    testing::Values(
+        FallbackCase{"quoted_placeholder", "gamereg.test.page", "\"" + recorder + "\" \"%1\"",
+                     "\"" + recorder + "\"  " + helpPage},
+        FallbackCase{"bare_placeholder", "gamereg.test.page", recorder + " %1",
+                     recorder + "  " + helpPage},
+        FallbackCase{"no_placeholder", "gamereg.test.page", recorder + " -page",
+                     recorder + " -page " + helpPage},
+        FallbackCase{"no_page_key", std::nullopt, std::nullopt, std::nullopt},
+        FallbackCase{"no_command_key", "gamereg.test.nothing", std::nullopt, std::nullopt},
+        FallbackCase{"no_command_value", "gamereg.test.page", std::nullopt, std::nullopt},
+        FallbackCase{"page_kind_too_long", std::string(300, 'k'), std::nullopt, std::nullopt},
+        FallbackCase{"command_too_long", "gamereg.test.page",
+                     recorder + " " + std::string(300, 'x') + " %1", std::nullopt},
+        FallbackCase{"command_does_not_run", "gamereg.test.page", "Z:\\nowhere\\browser.exe %1",
+                     std::nullopt}),
+    [](const testing::TestParamInfo<FallbackCase>& info) { return info.param.name; });
+
+TEST_F(Hyperlinks, APressLeavesTheFocusAndTabNeverStopsOnALink) {
+    http.Set("\"" + RecorderPath() + "\" \"%1\"");
+    Start();
+    ASSERT_TRUE(MoveTo(onLink1.x, onLink1.y));
+    ASSERT_TRUE(Click());
+    ASSERT_TRUE(MoveTo(outside.x, outside.y));
+    ASSERT_TRUE(WaitFor([&] { return Shows(link1, visitedColour, link2); }));
+    EXPECT_EQ(probe->Focus(), Button1(window));
+    ASSERT_TRUE(PressKeys("Tab"));
+    ASSERT_TRUE(WaitFor([&] { return probe->Focus() == Button2(window); }));
+    ASSERT_TRUE(MoveTo(onLink2.x, onLink2.y));
+    ASSERT_TRUE(Click());
+    ASSERT_TRUE(MoveTo(outside.x, outside.y));
+    ASSERT_TRUE(WaitFor([&] { return Shows(link2, visitedColour); }));
+    EXPECT_EQ(probe->Focus(), Button2(window));
+    for (const HWND next : {EditBox(window), Button1(window), Button2(window)}) {
+        ASSERT_TRUE(PressKeys("Tab"));
+        EXPECT_TRUE(WaitFor([&] { return probe->Focus() == next; }));
+    }
+    EXPECT_EQ(Recorded().size(), 2u);
+}
+
+}  // namespace
+}  // namespace gamereg::e2e
