@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -112,17 +113,24 @@ struct ColourCount {
     int hover = 0;
 };
 
-ColourCount CountColours(HWND window, HWND over = nullptr) {
-    RECT place;
-    GetWindowRect(window, &place);
-    RECT covered{};
-    if (over != nullptr) GetWindowRect(over, &covered);
-    const int width = place.right - place.left;
-    const int height = place.bottom - place.top;
+// The pixels of a window's rectangle as the screen shows them, row by row.
+struct ScreenPixels {
+    RECT place{};
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+
+ScreenPixels ReadScreen(HWND window) {
+    ScreenPixels read;
+    GetWindowRect(window, &read.place);
+    read.width = read.place.right - read.place.left;
+    read.height = read.place.bottom - read.place.top;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biWidth = read.width;
+    info.bmiHeader.biHeight = -read.height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -131,27 +139,68 @@ ColourCount CountColours(HWND window, HWND over = nullptr) {
     const HDC memory = CreateCompatibleDC(screen);
     const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+    BitBlt(memory, 0, 0, read.width, read.height, screen, read.place.left, read.place.top, SRCCOPY);
     GdiFlush();
-    ColourCount count;
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const POINT at{place.left + x, place.top + y};
-            if (over != nullptr && PtInRect(&covered, at)) continue;
-            const std::uint32_t bgr = pixels[y * width + x] & 0xFFFFFF;
-            // A DIB holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
-            const COLORREF colour = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-            if (colour == normalColour) ++count.normal;
-            if (colour == visitedColour) ++count.visited;
-            if (colour == hoverColour) ++count.hover;
-        }
+    for (int at = 0; at < read.width * read.height; ++at) {
+        // A DIB holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+        const std::uint32_t rgb = pixels[at];
+        read.pixels.push_back(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
     }
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return read;
+}
+
+ColourCount CountColours(HWND window, HWND over = nullptr) {
+    const ScreenPixels screen = ReadScreen(window);
+    RECT covered{};
+    if (over != nullptr) GetWindowRect(over, &covered);
+    ColourCount count;
+    for (int y = 0; y < screen.height; ++y) {
+        for (int x = 0; x < screen.width; ++x) {
+            const POINT at{screen.place.left + x, screen.place.top + y};
+            if (over != nullptr && PtInRect(&covered, at)) continue;
+            const COLORREF colour = screen.At(x, y);
+            if (colour == normalColour) ++count.normal;
+            if (colour == visitedColour) ++count.visited;
+            if (colour == hoverColour) ++count.hover;
+        }
+    }
     return count;
+}
+
+// The smallest rectangle, in the window's own coordinates, that holds every
+// pixel of a colour other than `background`; empty when there is none.
+RECT InkOf(HWND window, COLORREF background) {
+    const ScreenPixels screen = ReadScreen(window);
+    RECT ink{screen.width, screen.height, 0, 0};
+    for (int y = 0; y < screen.height; ++y) {
+        for (int x = 0; x < screen.width; ++x) {
+            if (screen.At(x, y) == background) continue;
+            ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                       std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+        }
+    }
+    return ink.right > ink.left ? ink : RECT{};
+}
+
+// The width of a text in the font the links draw with.
+int TextWidth(const std::string& text) {
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
+bool HasColour(HWND window, COLORREF colour) {
+    const ScreenPixels screen = ReadScreen(window);
+    return std::find(screen.pixels.begin(), screen.pixels.end(), colour) != screen.pixels.end();
 }
 
 // True when the window's text is drawn in `colour` and in no other link colour.
@@ -187,9 +236,11 @@ protected:
         DeleteFileA(recorderLog.c_str());
     }
 
-    void Start() {
+    // Starts the probe; `changes` are made to the links before the window shows.
+    void Start(const std::string& changes = "") {
+        const std::string action = changes.empty() ? "" : "created links " + changes;
         probe.emplace(ProbePath(),
-                      std::map<std::string, std::string>{{"GAMEREG_PROBE_ACTION", ""},
+                      std::map<std::string, std::string>{{"GAMEREG_PROBE_ACTION", action},
                                                          {"GAMEREG_RECORDER_LOG", recorderLog}});
         window = probe->WaitForMainWindow(true);
         ASSERT_NE(window, nullptr);
@@ -197,8 +248,10 @@ protected:
         link2 = children.at(0);
         link1 = children.at(2);
         ASSERT_TRUE(WaitFor([&] { return probe->Focus() == Button1(window); }));
-        ASSERT_TRUE(WaitFor([&] { return Shows(link1, normalColour, link2); }));
-        ASSERT_TRUE(WaitFor([&] { return Shows(link2, normalColour); }));
+        if (changes.empty()) {
+            ASSERT_TRUE(WaitFor([&] { return Shows(link1, normalColour, link2); }));
+            ASSERT_TRUE(WaitFor([&] { return Shows(link2, normalColour); }));
+        }
     }
 
     // Moves the pointer to a point of the main window's client area.
@@ -390,6 +443,115 @@ TEST_F(Hyperlinks, APressLeavesTheFocusAndTabNeverStopsOnALink) {
         EXPECT_TRUE(WaitFor([&] { return probe->Focus() == next; }));
     }
     EXPECT_EQ(Recorded().size(), 2u);
+}
+
+struct ChangeCase {
+    const char* name;
+    std::string changes;  // made to 超级链接框2 (component 1) before the window shows
+    std::string windowText;
+    std::string drawn;  // the text the link shows
+    friend void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ChangedLink : public Hyperlinks, public testing::WithParamInterface<ChangeCase> {};
+
+TEST_P(ChangedLink, ShowsItsCaptionOrItsAddressCentredOnOneLine) {
+    Start(GetParam().changes);
+    EXPECT_EQ(TextOf(link2), GetParam().windowText);
+    RECT client;
+    GetClientRect(link2, &client);
+    const int width = TextWidth(GetParam().drawn);
+    ASSERT_LT(width, client.right) << "the text must fit the link to be measured";
+    RECT ink{};
+    // Glyphs stand a pixel or two inside their advance widths.
+    const auto matches = [&] {
+        ink = InkOf(link2, GetSysColor(COLOR_BTNFACE));
+        const int left = (client.right - width) / 2;
+        return std::abs(ink.left - left) <= 3 && std::abs(ink.right - (left + width)) <= 3;
+    };
+    EXPECT_TRUE(WaitFor(matches)) << "ink from " << ink.left << " to " << ink.right
+                                  << ", text of width " << width;
+    EXPECT_GT(ink.top, 0);
+    EXPECT_LT(ink.bottom, client.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ChangedLink,
+    testing::Values(
+        ChangeCase{"caption", "1 caption Link", "Link", "Link"},
+        ChangeCase{"ampersand_drawn_literally", "1 caption A&B", "A&B", "A&B"},
+        ChangeCase{"no_caption_shows_the_web_address", "1 web x.cn;1 caption ", "", "x.cn"},
+        ChangeCase{"web_address_after_the_caption", "1 caption ;1 web w.cn", "", "w.cn"},
+        ChangeCase{"type_below_zero_is_mail", "1 email a@b.cn;1 caption ;1 type -7", "", "a@b.cn"},
+        ChangeCase{"type_above_one_is_web",
+                   "1 web w.cn;1 email a@b.cn;1 type 0;1 type 9;1 caption ", "", "w.cn"}),
+    [](const testing::TestParamInfo<ChangeCase>& info) { return info.param.name; });
+
+struct BorderCase {
+    const char* name;
+    int border;
+    DWORD edges;  // extended styles
+    bool line;    // WS_BORDER
+    friend void PrintTo(const BorderCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class LinkBorder : public Hyperlinks, public testing::WithParamInterface<BorderCase> {};
+
+TEST_P(LinkBorder, IsClampedAndAppliedAsEdgeStyles) {
+    // From a framed edge, so that every change has something to take away.
+    Start("1 border 4;1 border " + std::to_string(GetParam().border));
+    constexpr DWORD allEdges = WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE;
+    EXPECT_EQ(GetWindowLongA(link2, GWL_EXSTYLE) & allEdges, GetParam().edges);
+    EXPECT_EQ((GetWindowLongA(link2, GWL_STYLE) & WS_BORDER) != 0, GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Borders, LinkBorder,
+    testing::Values(BorderCase{"below_zero", -3, 0, false}, BorderCase{"none", 0, 0, false},
+                    BorderCase{"sunken", 1, WS_EX_CLIENTEDGE, false},
+                    BorderCase{"raised", 2, WS_EX_DLGMODALFRAME, false},
+                    BorderCase{"thin_sunken", 3, WS_EX_STATICEDGE, false},
+                    BorderCase{"framed", 4, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME, false},
+                    BorderCase{"single_line", 5, 0, true}, BorderCase{"above_five", 9, 0, true}),
+    [](const testing::TestParamInfo<BorderCase>& info) { return info.param.name; });
+
+TEST_F(Hyperlinks, TheFormsLinksHaveNoEdge) {
+    Start();
+    for (const HWND link : {link1, link2}) {
+        EXPECT_EQ(GetWindowLongA(link, GWL_EXSTYLE), 0);
+        EXPECT_EQ(GetWindowLongA(link, GWL_STYLE) & WS_BORDER, 0);
+    }
+}
+
+TEST_F(Hyperlinks, AStoredFontIsDrawnAnyOtherLengthMeansTheGuiFont) {
+    // The ink of "Aa" on 超级链接框2 with a font that is no LOGFONTA, then with a tall one.
+    int heights[2] = {};
+    for (const char* font : {"short", "-22"}) {
+        Start(std::string("1 caption Aa;1 font ") + font);
+        RECT ink{};
+        EXPECT_TRUE(WaitFor([&] {
+            ink = InkOf(link2, GetSysColor(COLOR_BTNFACE));
+            return ink.bottom > ink.top;
+        }));
+        heights[font[0] == '-'] = ink.bottom - ink.top;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(probe->WaitForExit(), 0u);
+        probe.reset();
+    }
+    EXPECT_GE(heights[1], heights[0] + 5) << heights[0] << " then " << heights[1];
+}
+
+TEST_F(Hyperlinks, NewColoursAreDrawn) {
+    Start("1 normal 0000ff00;1 background 00ffffff;1 hover 000000ff");
+    EXPECT_TRUE(WaitFor([&] { return HasColour(link2, 0x0000FF00); }));
+    RECT client;
+    GetClientRect(link2, &client);
+    const ScreenPixels screen = ReadScreen(link2);
+    EXPECT_EQ(screen.At(0, 0), 0x00FFFFFFu);
+    EXPECT_EQ(screen.At(client.right - 1, client.bottom - 1), 0x00FFFFFFu);
+    ASSERT_TRUE(MoveTo(onLink2.x, onLink2.y));
+    EXPECT_TRUE(WaitFor([&] { return HasColour(link2, 0x000000FF); }));
+    EXPECT_FALSE(HasColour(link2, 0x0000FF00));
 }
 
 }  // namespace
