@@ -515,9 +515,20 @@ INSTANTIATE_TEST_SUITE_P(
                     BorderCase{"single_line", 5, 0, true}, BorderCase{"above_five", 9, 0, true}),
     [](const testing::TestParamInfo<BorderCase>& info) { return info.param.name; });
 
-TEST_F(Hyperlinks, TheFormsLinksHaveNoEdge) {
+TEST(HyperlinkClass, DoubleClicksTheHandCursorAndNoBackgroundBrush) {
+    ProgramUnderTest probe = StartProbe("created link-class");
+    const HWND window = probe.WaitForMainWindow(true);
+    ASSERT_NE(window, nullptr);
+    // CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, the cursor's hot spot at the fingertip.
+    EXPECT_EQ(probe.Log().at(1), "link-class b null-brush cursor 6 1");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(probe.WaitForExit(), 0u);
+}
+
+TEST_F(Hyperlinks, TheFormsLinksHaveTheirOwnClassAndNoEdge) {
     Start();
     for (const HWND link : {link1, link2}) {
+        EXPECT_EQ(ClassOf(link), "GameRegHyperLinker");
         EXPECT_EQ(GetWindowLongA(link, GWL_EXSTYLE), 0);
         EXPECT_EQ(GetWindowLongA(link, GWL_STYLE) & WS_BORDER, 0);
     }

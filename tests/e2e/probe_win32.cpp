@@ -11,6 +11,7 @@
 //   "<when> captions"              sets the caption "", "有标题", "" and logs the caption bar
 //   "<when> colours"               logs the colour answers for 编辑框1 and 分组框1, and the fonts
 //   "<when> icons"                 logs the sizes of the window's big and small icons
+//   "<when> link-class"            logs the hyperlinks' class style, brush and cursor hot spot
 //   "<when> links <change>;..."    changes hyperlinks: "<component> <property> <value>",
 //                                  property caption, type, email, web, border, font
 //                                  (a height; "short" for a 59-byte font) or a colour
@@ -187,6 +188,19 @@ void Act(const char* when) {
                                              GetStockObject(DEFAULT_GUI_FONT);
         }
         Log(defaultFont ? "fonts default" : "fonts other");
+    } else if (what == "link-class") {
+        const HWND link = Handle(超级链接框1);
+        ICONINFO cursor{};
+        GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrA(link, GCLP_HCURSOR)), &cursor);
+        if (cursor.hbmMask != nullptr) DeleteObject(cursor.hbmMask);
+        if (cursor.hbmColor != nullptr) DeleteObject(cursor.hbmColor);
+        const bool nullBrush = reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(
+                                   link, GCLP_HBRBACKGROUND)) == GetStockObject(NULL_BRUSH);
+        char line[96];
+        std::snprintf(line, sizeof line, "link-class %lx %s %s %lu %lu",
+                      GetClassLongA(link, GCL_STYLE), nullBrush ? "null-brush" : "other-brush",
+                      cursor.fIcon ? "icon" : "cursor", cursor.xHotspot, cursor.yHotspot);
+        Log(line);
     } else if (what == "links") {
         for (std::size_t end; !rest.empty();
              rest = end == std::string::npos ? "" : rest.substr(end + 1)) {
