@@ -36,59 +36,76 @@ std::string RecorderPath() {
     return path;
 }
 
-// The default value of a key of HKEY_CLASSES_ROOT, kept and put back: the
+// A key of HKEY_CLASSES_ROOT, copied aside whole and put back whole: the
 // tests point the shell and the browser command at the recorder.
 class ClassesKey {
 public:
-    explicit ClassesKey(std::string name) : name_(std::move(name)) { saved_ = Read(); }
-    ~ClassesKey() {
-        if (saved_) {
-            Set(*saved_);
-        } else {
-            RegDeleteTreeA(HKEY_CLASSES_ROOT, name_.c_str());
+    explicit ClassesKey(std::string name) : name_(std::move(name)) {
+        // One flat key beside the others, so that deleting it leaves nothing behind.
+        std::string flat = name_;
+        std::replace(flat.begin(), flat.end(), '\\', '|');
+        backup_ = "Software\\GameRegTests\\" + flat;
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+            return;
         }
+        existed_ = true;
+        RegDeleteTreeA(HKEY_CURRENT_USER, backup_.c_str());
+        if (HKEY copy = Create(HKEY_CURRENT_USER, backup_)) {
+            saved_ = RegCopyTreeA(key, nullptr, copy) == ERROR_SUCCESS;
+            RegCloseKey(copy);
+        }
+        RegCloseKey(key);
+        if (!saved_) ADD_FAILURE() << "cannot keep HKEY_CLASSES_ROOT\\" << name_;
+    }
+    ~ClassesKey() {
+        if (existed_ && !saved_) return;
+        Remove();
+        if (!existed_) return;
+        HKEY copy = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, backup_.c_str(), 0, KEY_READ, &copy) ==
+            ERROR_SUCCESS) {
+            if (HKEY key = Create(HKEY_CLASSES_ROOT, name_)) {
+                RegCopyTreeA(copy, nullptr, key);
+                RegCloseKey(key);
+            }
+            RegCloseKey(copy);
+        }
+        RegDeleteTreeA(HKEY_CURRENT_USER, backup_.c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\GameRegTests");  // once it is empty
     }
     ClassesKey(const ClassesKey&) = delete;
     ClassesKey& operator=(const ClassesKey&) = delete;
 
     void Set(const std::string& value) const {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, name_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        const HKEY key = Create(HKEY_CLASSES_ROOT, name_);
+        ASSERT_NE(key, nullptr);
         RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                        static_cast<DWORD>(value.size() + 1));
         RegCloseKey(key);
     }
     // The key without a default value.
     void Clear() const {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, name_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        const HKEY key = Create(HKEY_CLASSES_ROOT, name_);
+        ASSERT_NE(key, nullptr);
         RegDeleteValueA(key, nullptr);
         RegCloseKey(key);
     }
     void Remove() const { RegDeleteTreeA(HKEY_CLASSES_ROOT, name_.c_str()); }
 
 private:
-    std::optional<std::string> Read() const {
+    static HKEY Create(HKEY root, const std::string& name) {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name_.c_str(), 0, KEY_QUERY_VALUE, &key) !=
-            ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        char value[1024] = {};
-        DWORD size = sizeof value - 1;
-        DWORD type = 0;
-        const bool read = RegQueryValueExA(key, nullptr, nullptr, &type,
-                                           reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
-        RegCloseKey(key);
-        return read ? std::optional<std::string>(value) : std::string();
+        return RegCreateKeyExA(root, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                               nullptr) == ERROR_SUCCESS
+                   ? key
+                   : nullptr;
     }
 
     std::string name_;
-    std::optional<std::string> saved_;
+    std::string backup_;  // under HKEY_CURRENT_USER
+    bool existed_ = false;
+    bool saved_ = false;
 };
 
 // Runs a host command line and waits until it has ended.
