@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -552,21 +553,29 @@ TEST_F(Hyperlinks, TheFormsLinksHaveTheirOwnClassAndNoEdge) {
 }
 
 TEST_F(Hyperlinks, AStoredFontIsDrawnAnyOtherLengthMeansTheGuiFont) {
-    // The ink of "Aa" on 超级链接框2 with a font that is no LOGFONTA, then with a tall one.
-    int heights[2] = {};
-    for (const char* font : {"short", "-22"}) {
-        Start(std::string("1 caption Aa;1 font ") + font);
+    // The ink of "Aa" on 超级链接框2 with a font that is no LOGFONTA, then with a
+    // tall one; a background of each run's own shows that the run has drawn.
+    struct Run {
+        const char* font;
+        COLORREF background;
+        int height = 0;
+    } runs[] = {{"short", 0x00FFFFFF}, {"-22", 0x00CCFFFF}};
+    for (Run& run : runs) {
+        char background[16];
+        std::snprintf(background, sizeof background, "%08lx", run.background);
+        Start(std::string("1 caption Aa;1 background ") + background + ";1 font " + run.font);
         RECT ink{};
         EXPECT_TRUE(WaitFor([&] {
-            ink = InkOf(link2, GetSysColor(COLOR_BTNFACE));
+            if (ReadScreen(link2).At(0, 0) != run.background) return false;
+            ink = InkOf(link2, run.background);
             return ink.bottom > ink.top;
         }));
-        heights[font[0] == '-'] = ink.bottom - ink.top;
+        run.height = ink.bottom - ink.top;
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(probe->WaitForExit(), 0u);
         probe.reset();
     }
-    EXPECT_GE(heights[1], heights[0] + 5) << heights[0] << " then " << heights[1];
+    EXPECT_GE(runs[1].height, runs[0].height + 5) << runs[0].height << " then " << runs[1].height;
 }
 
 TEST_F(Hyperlinks, NewColoursAreDrawn) {
