@@ -13,7 +13,24 @@ constexpr std::array windowEvents{EventBinding{event::Created, &HandleCreated},
 constexpr std::array importEvents{EventBinding{event::Clicked, &HandleImport}};
 constexpr std::array uninstallEvents{EventBinding{event::Clicked, &HandleUninstall}};
 
-constexpr std::string_view homePage = "http://www.example.com/";
+// The publisher's site, one line each.
+constexpr char publisherName[] = "游戏工具站";
+constexpr char homePage[] = "http://www.example.com/";
+constexpr char helpPage[] = "http://www.example.com/handbook/201007/161921.shtml";
+
+// The parts joined into one NUL-terminated text, at compile time.
+template <std::size_t... sizes>
+constexpr auto Joined(const char (&... parts)[sizes]) {
+    std::array<char, (sizes + ...) - sizeof...(sizes) + 1> joined{};
+    std::size_t at = 0;
+    for (const std::string_view part : {std::string_view(parts, sizes - 1)...}) {
+        for (const char c : part) joined[at++] = c;
+    }
+    return joined;
+}
+
+// The home page's link reads as the site's name, a full-width colon and the address.
+constexpr auto homePageCaption = Joined(publisherName, "：", homePage);
 
 // The edit box lies below the window's bottom edge: it holds the import
 // script out of sight, yet Tab reaches it.
@@ -30,10 +47,7 @@ const std::array<ComponentRecord, 7> mainWindowForm{{
      .top = 88,
      .width = 128,
      .height = 24,
-     .properties =
-         HyperLinkerProperties{
-             .caption = "无法运行游戏请点我",
-             .webAddress = "http://www.example.com/handbook/201007/161921.shtml"}},
+     .properties = HyperLinkerProperties{.caption = "无法运行游戏请点我", .webAddress = helpPage}},
     {.name = "编辑框1",
      .left = 296,
      .top = 224,
@@ -46,8 +60,9 @@ const std::array<ComponentRecord, 7> mainWindowForm{{
      .top = 69,
      .width = 206,
      .height = 24,
-     .properties = HyperLinkerProperties{.caption = "游戏官网：http://www.example.com/",
-                                         .webAddress = homePage}},
+     .properties =
+         HyperLinkerProperties{.caption = {homePageCaption.data(), homePageCaption.size() - 1},
+                               .webAddress = homePage}},
     {.name = "按钮2",
      .left = 182,
      .top = 20,

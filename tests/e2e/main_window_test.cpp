@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     130,
                     "GameRegHyperLinker",
-                    "游戏官网：http://www.example.com/",
+                    "游戏工具站：http://www.example.com/",
                     {144, 69, 350, 93},
                     WS_CHILD},
         ControlCase{

@@ -11,6 +11,11 @@
 //   "<when> captions"              sets the caption "", "有标题", "" and logs the caption bar
 //   "<when> colours"               logs the colour answers for 编辑框1 and 分组框1, and the fonts
 //   "<when> icons"                 logs the sizes of the window's big and small icons
+//   "<when> link-class"            logs the hyperlinks' class style, brush and cursor hot spot
+//   "<when> links <change>;..."    changes hyperlinks: "<component> <property> <value>",
+//                                  property caption, type, email, web, border, font
+//                                  (a height; "short" for a 59-byte font) or a colour
+//                                  (normal, visited, hover, background) in hexadecimal
 // <when> is "created" or "import". GAMEREG_PROBE_FORM picks a form variant:
 // "no-control-box" (a border, no control box), "broken" (unusable form data)
 // or "two-windows" (a second window that is never loaded).
@@ -20,6 +25,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,6 +33,7 @@
 #include "app/control_text.h"
 #include "app/event_dispatch.h"
 #include "app/form_description.h"
+#include "app/hyper_linker_win32.h"
 #include "app/message_box.h"
 #include "app/program.h"
 #include "services/fatal_error.h"
@@ -69,6 +76,46 @@ std::string TakeWord(std::string& rest) {
     std::string word = rest.substr(0, blank);
     rest = blank == std::string::npos ? std::string() : rest.substr(blank + 1);
     return word;
+}
+
+void ChangeLink(std::string change) {
+    const HWND link = Handle(std::atoi(TakeWord(change).c_str()));
+    const std::string property = TakeWord(change);
+    const auto number = [&] {
+        return static_cast<std::int32_t>(std::strtol(change.c_str(), nullptr, 10));
+    };
+    const auto colour = [&] {
+        return static_cast<Colour>(std::strtoul(change.c_str(), nullptr, 16));
+    };
+    if (property == "caption") {
+        SetLinkCaption(link, change);
+    } else if (property == "type") {
+        SetLinkType(link, number());
+    } else if (property == "email") {
+        SetLinkEMailAddress(link, change);
+    } else if (property == "web") {
+        SetLinkWebAddress(link, change);
+    } else if (property == "border") {
+        SetLinkBorder(link, number());
+    } else if (property == "font") {
+        LOGFONTA font{};
+        font.lfHeight = change == "short" ? 0 : number();
+        font.lfWeight = FW_NORMAL;
+        // Fields a link overrides: a symbol character set would draw no letters.
+        font.lfCharSet = SYMBOL_CHARSET;
+        std::strcpy(font.lfFaceName, "Tahoma");
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&font);
+        SetLinkFont(link,
+                    Bytes(bytes, bytes + (change == "short" ? sizeof font - 1 : sizeof font)));
+    } else if (property == "normal") {
+        SetLinkColour(link, LinkColour::Normal, colour());
+    } else if (property == "visited") {
+        SetLinkColour(link, LinkColour::Visited, colour());
+    } else if (property == "hover") {
+        SetLinkColour(link, LinkColour::Hover, colour());
+    } else if (property == "background") {
+        SetLinkColour(link, LinkColour::Background, colour());
+    }
 }
 
 void Act(const char* when) {
@@ -141,6 +188,25 @@ void Act(const char* when) {
                                              GetStockObject(DEFAULT_GUI_FONT);
         }
         Log(defaultFont ? "fonts default" : "fonts other");
+    } else if (what == "link-class") {
+        const HWND link = Handle(超级链接框1);
+        ICONINFO cursor{};
+        GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrA(link, GCLP_HCURSOR)), &cursor);
+        if (cursor.hbmMask != nullptr) DeleteObject(cursor.hbmMask);
+        if (cursor.hbmColor != nullptr) DeleteObject(cursor.hbmColor);
+        const bool nullBrush = reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(
+                                   link, GCLP_HBRBACKGROUND)) == GetStockObject(NULL_BRUSH);
+        char line[96];
+        std::snprintf(line, sizeof line, "link-class %lx %s %s %lu %lu",
+                      GetClassLongA(link, GCL_STYLE), nullBrush ? "null-brush" : "other-brush",
+                      cursor.fIcon ? "icon" : "cursor", cursor.xHotspot, cursor.yHotspot);
+        Log(line);
+    } else if (what == "links") {
+        for (std::size_t end; !rest.empty();
+             rest = end == std::string::npos ? "" : rest.substr(end + 1)) {
+            end = rest.find(';');
+            ChangeLink(rest.substr(0, end));
+        }
     } else if (what == "captions") {
         for (const char* caption : {"", "有标题", ""}) {
             SetControlText(MainWindow, MainWindow, caption);
