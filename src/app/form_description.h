@@ -13,6 +13,9 @@ namespace gamereg {
 using WindowId = std::int32_t;
 using ComponentId = std::int32_t;
 
+// The form's one window.
+inline constexpr WindowId kMainWindow = 0;
+
 // MainWindow's components in the order of the form data.
 inline constexpr ComponentId MainWindow = 0;
 inline constexpr ComponentId 超级链接框2 = 1;

@@ -41,11 +41,8 @@ void HandleCreated() {
     }
     SetControlText(kMainWindow, MainWindow, FieldText(ToolField::kToolName));
     SetControlText(kMainWindow, 编辑框1, FieldText(ToolField::kImportScript));
-
-    const Text escapedDirectory = ReplaceText(runDirectory, "\\", "\\\\", 1, std::nullopt, true);
     SetControlText(kMainWindow, 编辑框1,
-                   ReplaceText(GetControlText(kMainWindow, 编辑框1), kGameFolderPlaceholder,
-                               escapedDirectory, 1, std::nullopt, true));
+                   WithGameFolder(GetControlText(kMainWindow, 编辑框1), runDirectory));
 }
 
 }  // namespace gamereg

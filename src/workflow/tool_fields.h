@@ -1,9 +1,9 @@
 #pragma once
-// What the handlers share: the names of the fields the tool reads from the
-// first record, the database's password, the script's placeholder, and the
-// window the handlers address.
+// What the tool expects of its database, shared by GameReg.exe and the
+// publisher's gamereg-db: the fields of the first record it reads, its
+// password, and the import script's placeholder for the game folder.
 
-#include "app/form_description.h"
+#include "services/text.h"
 
 namespace gamereg::ToolField {
 inline constexpr const char* kMarkerFile = "游戏文件检测";
@@ -15,10 +15,15 @@ inline constexpr const char* kCheckItem = "注册表存在检测";
 }  // namespace gamereg::ToolField
 
 namespace gamereg {
+
 // The tool's own password for its database.
 inline constexpr const char* kDatabasePassword = "391526043";
+
 // The placeholder of the import script where the game folder belongs.
 inline constexpr const char* kGameFolderPlaceholder = "游戏路径";
-// The form's one window, MainWindow.
-inline constexpr WindowId kMainWindow = 0;
+
+// The import script with every placeholder replaced by the folder, its
+// backslashes doubled as the registry editor reads them in a quoted value.
+Text WithGameFolder(const Text& script, const Text& gameFolder);
+
 }  // namespace gamereg

@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "code_page.h"
 #include "invocation.h"
+#include "workflow/tool_fields.h"
 
 namespace gamereg {
 
@@ -32,13 +33,11 @@ int CommandPreview(const Invocation& run) {
     if (const auto failed = run.OpenInspected(database)) return *failed;
     const std::optional<Text> script = ReadToolFields(database).importScript;
     if (!script) {
-        run.err << "error: the database has no field 注册表代码\n";
+        run.err << "error: the database has no field "
+                << CodePage936ToUtf8(ToolField::kImportScript) << "\n";
         return ExitCode::kFailed;
     }
-    // As GameReg fills in its folder: every backslash doubled for the registry editor.
-    const Text escapedFolder = ReplaceText(*gameFolder, "\\", "\\\\", 1, std::nullopt, true);
-    run.out << CodePage936ToUtf8(
-        ReplaceText(*script, "游戏路径", escapedFolder, 1, std::nullopt, true));
+    run.out << CodePage936ToUtf8(WithGameFolder(*script, *gameFolder));
     return ExitCode::kSuccess;
 }
 

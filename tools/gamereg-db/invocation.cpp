@@ -4,6 +4,7 @@
 #include "code_page.h"
 #include "database/database_error.h"
 #include "database/field_name.h"
+#include "workflow/tool_fields.h"
 
 namespace gamereg {
 
@@ -19,7 +20,7 @@ Text Invocation::Password(const std::optional<Text>& manifestPassword) const {
         if (!converted) throw UsageError{"the password has a character code page 936 cannot hold"};
         return *converted;
     }
-    return manifestPassword.value_or(kToolPassword);
+    return manifestPassword.value_or(kDatabasePassword);
 }
 
 int Invocation::DatabaseFailure(std::int32_t code) const {
@@ -51,8 +52,9 @@ ToolFields ReadToolFields(InspectedDatabase& database) {
         database.ReadValue(0, *field, value);
         return ToText(value);
     };
-    return {read("游戏文件检测"), read("游戏名称"),   read("注册表工具名称"),
-            read("注册表代码"),   read("注册表卸载"), read("注册表存在检测")};
+    return {read(ToolField::kMarkerFile),      read(ToolField::kGameName),
+            read(ToolField::kToolName),        read(ToolField::kImportScript),
+            read(ToolField::kUninstallScript), read(ToolField::kCheckItem)};
 }
 
 }  // namespace gamereg

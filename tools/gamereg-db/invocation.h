@@ -44,8 +44,6 @@ struct Invocation {
     std::optional<int> OpenInspected(InspectedDatabase& database) const;
 };
 
-constexpr const char* kToolPassword = "391526043";
-
 // The first field whose name matches as GameReg matches names.
 std::optional<std::size_t> FindField(const InspectedDatabase& database, const Text& name);
 

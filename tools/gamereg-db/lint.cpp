@@ -1,13 +1,13 @@
 #include "lint.h"
 
 #include "registry_script.h"
+#include "workflow/tool_fields.h"
 
 namespace gamereg {
 
 namespace {
 
 constexpr std::string_view kRootKey = "HKEY_LOCAL_MACHINE";
-constexpr std::string_view kPlaceholder = "游戏路径";
 
 class Findings {
 public:
@@ -40,7 +40,9 @@ RegistryScript CheckScriptForm(std::string_view name, const Text& text, Findings
     return script;
 }
 
-bool HasPlaceholder(std::string_view s) { return s.find(kPlaceholder) != std::string_view::npos; }
+bool HasPlaceholder(std::string_view s) {
+    return s.find(kGameFolderPlaceholder) != std::string_view::npos;
+}
 
 // An escape the editor does not know ("\x" but for "\\" and "\"") loses its backslash.
 bool HasSingleBackslash(std::string_view quoted) {
@@ -59,14 +61,14 @@ void CheckImportValues(const RegistryScript& script, Findings& findings) {
     for (const ScriptLine& line : script.lines) {
         const Text label = LineLabel("import script", line);
         if (line.kind == ScriptLine::Kind::Key && HasPlaceholder(line.keyPath)) {
-            findings.Warning(ConcatText({label,
-                                         ": 游戏路径 in a key name is not replaced by a "
-                                         "quoted value"}));
+            findings.Warning(ConcatText({label, ": ", kGameFolderPlaceholder,
+                                         " in a key name is not replaced by a quoted value"}));
         }
         if (line.kind != ScriptLine::Kind::Value) continue;
         const bool quoted = line.data.size() >= 2 && line.data.front() == '"';
         if (HasPlaceholder(line.valueName) || (!quoted && HasPlaceholder(line.data))) {
-            findings.Warning(ConcatText({label, ": 游戏路径 outside a quoted value"}));
+            findings.Warning(
+                ConcatText({label, ": ", kGameFolderPlaceholder, " outside a quoted value"}));
         }
         if (quoted && HasSingleBackslash(line.data)) {
             findings.Warning(
@@ -129,9 +131,12 @@ bool RemovesItem(const RegistryScript& script, const RegistryItem& item) {
 std::vector<LintFinding> LintToolFields(const ToolFields& fields) {
     Findings findings;
     const std::pair<const std::optional<Text>*, const char*> required[] = {
-        {&fields.markerFile, "游戏文件检测"},    {&fields.gameName, "游戏名称"},
-        {&fields.toolName, "注册表工具名称"},    {&fields.importScript, "注册表代码"},
-        {&fields.uninstallScript, "注册表卸载"}, {&fields.checkItem, "注册表存在检测"},
+        {&fields.markerFile, ToolField::kMarkerFile},
+        {&fields.gameName, ToolField::kGameName},
+        {&fields.toolName, ToolField::kToolName},
+        {&fields.importScript, ToolField::kImportScript},
+        {&fields.uninstallScript, ToolField::kUninstallScript},
+        {&fields.checkItem, ToolField::kCheckItem},
     };
     for (const auto& [field, name] : required) {
         if (!*field) {
@@ -140,10 +145,12 @@ std::vector<LintFinding> LintToolFields(const ToolFields& fields) {
         }
     }
     if (fields.markerFile && fields.markerFile->empty()) {
-        findings.Error("field 游戏文件检测 is empty: GameReg cannot tell the game folder");
+        findings.Error(ConcatText(
+            {"field ", ToolField::kMarkerFile, " is empty: GameReg cannot tell the game folder"}));
     }
     if (fields.gameName && fields.gameName->empty()) {
-        findings.Error("field 游戏名称 is empty: the shortcut would have no name");
+        findings.Error(ConcatText(
+            {"field ", ToolField::kGameName, " is empty: the shortcut would have no name"}));
     }
 
     std::optional<RegistryScript> importScript, uninstallScript;
