@@ -4,8 +4,8 @@
 #include "services/command_line.h"
 #include "services/field_value.h"
 #include "services/files.h"
+#include "services/folder_paths.h"
 #include "services/registry_item.h"
-#include "services/special_folder.h"
 #include "workflow/tool_fields.h"
 
 namespace gamereg {

@@ -6,8 +6,8 @@
 
 #include "database/database_access.h"
 #include "database/database_error.h"
-#include "database/database_inspection.h"
 #include "database/page_cipher.h"
+#include "database/read_only_database.h"
 #include "database_fixtures.h"
 #include "database_test_files.h"
 #include "database_test_support.h"
@@ -158,7 +158,7 @@ TEST_P(OpenDatabaseTest, GivesCodeAndLeavesNothingLocked) {
     }
     // Neither a lock nor a handle is left behind: the undamaged files open.
     if (std::filesystem::exists(files.data)) {
-        InspectedDatabase inspected;
+        ReadOnlyDatabase inspected;
         WriteTestDatabase(FixtureDefinition(c.filePassword, 3), files.data);
         EXPECT_EQ(inspected.Open(files.data, c.filePassword), 0);
         ASSERT_TRUE(OpenDatabase(files.data, c.filePassword));
@@ -193,7 +193,7 @@ TEST_F(OpenDatabaseNames, ReadOnlyDataFileIsRefused) {
     EXPECT_FALSE(OpenDatabase(data, kPassword));
     EXPECT_EQ(LastDatabaseError(), Code::kAccessDenied);
     // Looking at it needs no writing.
-    InspectedDatabase inspected;
+    ReadOnlyDatabase inspected;
     EXPECT_EQ(inspected.Open(data, kPassword), 0);
     SetReadOnly(data, false);
 }
@@ -256,7 +256,7 @@ TEST_F(Repairs, InspectionRepairsOnlyItsCopy) {
     Truncate(memo_, 4 * 512);
     const Bytes memoBytes = ReadFileBytes(memo_);
 
-    InspectedDatabase inspected;
+    ReadOnlyDatabase inspected;
     ASSERT_EQ(inspected.Open(data_, kPassword), 0);
     EXPECT_EQ(inspected.RecordCount(), 1);
     EXPECT_EQ(inspected.Findings().storedRecordCount, 5);

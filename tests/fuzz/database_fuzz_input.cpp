@@ -7,8 +7,8 @@
 
 #include "database/data_file.h"
 #include "database/database_access.h"
-#include "database/database_inspection.h"
 #include "database/page_cipher.h"
+#include "database/read_only_database.h"
 
 namespace gamereg {
 namespace {
@@ -51,7 +51,7 @@ void RunDatabaseFuzzInput(const std::uint8_t* data, std::size_t size, const Text
 
     std::vector<Text> names;
     {
-        InspectedDatabase inspected;
+        ReadOnlyDatabase inspected;
         if (inspected.Open(dataName, password) == 0) {
             const std::int32_t records = std::min(inspected.RecordCount(), kRecordsRead);
             for (std::int32_t r = 0; r < records; ++r) {

@@ -8,7 +8,7 @@
 namespace gamereg {
 
 int CommandLint(const Invocation& run) {
-    InspectedDatabase database;
+    ReadOnlyDatabase database;
     if (const auto failed = run.OpenInspected(database)) return *failed;
     std::vector<LintFinding> findings;
     if (database.RecordCount() == 0) {
@@ -29,7 +29,7 @@ int CommandLint(const Invocation& run) {
 int CommandPreview(const Invocation& run) {
     const std::optional<Text> gameFolder = Utf8ToCodePage936(run.Operand(1, "GAMEDIR"));
     if (!gameFolder) throw UsageError{"GAMEDIR has a character code page 936 cannot hold"};
-    InspectedDatabase database;
+    ReadOnlyDatabase database;
     if (const auto failed = run.OpenInspected(database)) return *failed;
     const std::optional<Text> script = ReadToolFields(database).importScript;
     if (!script) {

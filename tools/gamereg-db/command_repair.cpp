@@ -12,7 +12,7 @@ int CommandRepair(const Invocation& run) {
     std::vector<std::string> repairs;
     Text fullPath;
     {
-        InspectedDatabase database;
+        ReadOnlyDatabase database;
         if (const auto failed = run.OpenInspected(database)) return *failed;
         repairs = DescribeRepairs(database);
         fullPath = database.FullPath();

@@ -28,7 +28,7 @@ int Invocation::DatabaseFailure(std::int32_t code) const {
     return ExitCode::kFailed;
 }
 
-std::optional<int> Invocation::OpenInspected(InspectedDatabase& database) const {
+std::optional<int> Invocation::OpenInspected(ReadOnlyDatabase& database) const {
     const std::optional<Text> path = DatabasePathFromUtf8(Operand(0, "DB"));
     if (!path) throw UsageError{"DB names a path this system cannot open"};
     const std::int32_t code = database.Open(*path, Password());
@@ -36,7 +36,7 @@ std::optional<int> Invocation::OpenInspected(InspectedDatabase& database) const 
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindField(const InspectedDatabase& database, const Text& name) {
+std::optional<std::size_t> FindField(const ReadOnlyDatabase& database, const Text& name) {
     const auto& fields = database.Fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (FieldNamesEqual(fields[i].name, name)) return i;
@@ -44,7 +44,7 @@ std::optional<std::size_t> FindField(const InspectedDatabase& database, const Te
     return std::nullopt;
 }
 
-ToolFields ReadToolFields(InspectedDatabase& database) {
+ToolFields ReadToolFields(ReadOnlyDatabase& database) {
     const auto read = [&database](const char* name) -> std::optional<Text> {
         const std::optional<std::size_t> field = FindField(database, name);
         if (!field) return std::nullopt;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "database/database_inspection.h"
+#include "database/read_only_database.h"
 #include "lint.h"
 #include "services/text.h"
 
@@ -41,14 +41,14 @@ struct Invocation {
     int DatabaseFailure(std::int32_t code) const;
 
     // Opens DB (operand 0) for inspection; a failure is printed.
-    std::optional<int> OpenInspected(InspectedDatabase& database) const;
+    std::optional<int> OpenInspected(ReadOnlyDatabase& database) const;
 };
 
 // The first field whose name matches as GameReg matches names.
-std::optional<std::size_t> FindField(const InspectedDatabase& database, const Text& name);
+std::optional<std::size_t> FindField(const ReadOnlyDatabase& database, const Text& name);
 
 // The six fields GameReg reads, from record 0, as texts.
-ToolFields ReadToolFields(InspectedDatabase& database);
+ToolFields ReadToolFields(ReadOnlyDatabase& database);
 
 int CommandCreate(const Invocation& run);
 int CommandDump(const Invocation& run);

@@ -4,7 +4,7 @@
 
 namespace gamereg {
 
-std::vector<std::string> DescribeRepairs(const InspectedDatabase& database) {
+std::vector<std::string> DescribeRepairs(const ReadOnlyDatabase& database) {
     std::vector<std::string> repairs;
     const OpenFindings& found = database.Findings();
     const std::int32_t recordCount = database.RecordCount();

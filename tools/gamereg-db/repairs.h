@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "database/database_inspection.h"
+#include "database/read_only_database.h"
 
 namespace gamereg {
 
 // One line each, in English; none for a database that needs no repair.
-std::vector<std::string> DescribeRepairs(const InspectedDatabase& database);
+std::vector<std::string> DescribeRepairs(const ReadOnlyDatabase& database);
 
 }  // namespace gamereg

@@ -1,4 +1,4 @@
-#include "services/special_folder.h"
+#include "services/folder_paths.h"
 
 #include "services/path_separator.h"
 

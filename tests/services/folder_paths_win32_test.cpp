@@ -1,4 +1,4 @@
-#include "services/special_folder.h"
+#include "services/folder_paths.h"
 
 #include <shlobj.h>
 #include <windows.h>

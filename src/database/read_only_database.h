@@ -17,12 +17,12 @@
 
 namespace gamereg {
 
-class InspectedDatabase {
+class ReadOnlyDatabase {
 public:
-    InspectedDatabase();
-    ~InspectedDatabase();
-    InspectedDatabase(InspectedDatabase&&) noexcept;
-    InspectedDatabase& operator=(InspectedDatabase&&) noexcept;
+    ReadOnlyDatabase();
+    ~ReadOnlyDatabase();
+    ReadOnlyDatabase(ReadOnlyDatabase&&) noexcept;
+    ReadOnlyDatabase& operator=(ReadOnlyDatabase&&) noexcept;
 
     // 0 or the failure code of the open (the codes of OpenDatabase, without
     // -38: an inspection may look at a database that is open elsewhere).

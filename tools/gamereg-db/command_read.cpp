@@ -26,7 +26,7 @@ std::string MagicText(const DataFileHeader& header) {
     return std::string(magic.begin(), magic.end());
 }
 
-void DumpAsText(InspectedDatabase& database, const std::vector<std::string>& repairs,
+void DumpAsText(ReadOnlyDatabase& database, const std::vector<std::string>& repairs,
                 std::ostream& out) {
     const DataFileHeader& header = database.Header();
     char version[16];
@@ -63,7 +63,7 @@ void DumpAsText(InspectedDatabase& database, const std::vector<std::string>& rep
     }
 }
 
-void DumpAsJson(InspectedDatabase& database, const std::vector<std::string>& repairs,
+void DumpAsJson(ReadOnlyDatabase& database, const std::vector<std::string>& repairs,
                 std::ostream& out) {
     using Json = nlohmann::ordered_json;
     const DataFileHeader& header = database.Header();
@@ -101,7 +101,7 @@ void DumpAsJson(InspectedDatabase& database, const std::vector<std::string>& rep
 }  // namespace
 
 int CommandDump(const Invocation& run) {
-    InspectedDatabase database;
+    ReadOnlyDatabase database;
     if (const auto failed = run.OpenInspected(database)) return *failed;
     const std::vector<std::string> repairs = DescribeRepairs(database);
     if (run.json) {
@@ -114,7 +114,7 @@ int CommandDump(const Invocation& run) {
 
 int CommandGet(const Invocation& run) {
     const std::string& fieldName = run.Operand(1, "FIELD");
-    InspectedDatabase database;
+    ReadOnlyDatabase database;
     if (const auto failed = run.OpenInspected(database)) return *failed;
     const std::optional<Text> name = Utf8ToCodePage936(fieldName);
     const std::optional<std::size_t> field = name ? FindField(database, *name) : std::nullopt;
@@ -148,7 +148,7 @@ int CommandGet(const Invocation& run) {
 }
 
 int CommandCheck(const Invocation& run) {
-    InspectedDatabase database;
+    ReadOnlyDatabase database;
     if (const auto failed = run.OpenInspected(database)) return *failed;
     for (std::int32_t r = 0; r < database.RecordCount(); ++r) {
         for (std::size_t f = 0; f < database.Fields().size(); ++f) {
